@@ -2,6 +2,7 @@
 // a scenario; every step it takes is appended as a line to the marker file (second argument).
 #include <QDir>
 #include <QGuiApplication>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -66,6 +67,15 @@ bool openScenario(const std::string& scenario) {
     closeLater(openWindow(true), 50, "closed first window");
     closeLater(openWindow(false), 400, "closed second window");
   } else if (scenario == "fatal-task") {
+    openWindow(true);
+    om::StartTask(faultyTask);
+  } else if (scenario == "fatal-presenter") {
+    // The report is shown on the window thread while the faulty task waits for it.
+    om::SetFatalPresenter([](const om::Text& caption, const om::Text& report) {
+      const bool onWindowThread = QThread::currentThread() == qApp->thread();
+      mark(std::string(onWindowThread ? "presented on window thread: " : "presented elsewhere: ") +
+           caption.toUtf8() + " / " + report.toUtf8().substr(0, report.toUtf8().find('\n')));
+    });
     openWindow(true);
     om::StartTask(faultyTask);
   } else if (scenario == "no-window") {

@@ -16,12 +16,13 @@ struct ProbeRun {
   QString stderrText;
 };
 
-ProbeRun runProbe(const QString& scenario, const QStringList& extraEnvironment = {}) {
+ProbeRun runProbe(const QString& scenario, const QStringList& extraEnvironment = {},
+                  const QString& platform = QStringLiteral("offscreen")) {
   QTemporaryDir workDir;
   const QString marker = workDir.filePath(QStringLiteral("marks.txt"));
   QProcess process;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
   for (const QString& entry : extraEnvironment)
     env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
   process.setProcessEnvironment(env);
@@ -42,6 +43,11 @@ ProbeRun runProbe(const QString& scenario, const QStringList& extraEnvironment =
   return run;
 }
 
+// Lines as one readable text, so that a failure shows what happened.
+std::string Lines(const QStringList& lines) {
+  return lines.join(QLatin1Char('\n')).toStdString();
+}
+
 QStringList releasedFreshGlobals() {
   return {QStringLiteral("released GlobalList1"), QStringLiteral("released GlobalRecord"),
           QStringLiteral("released GlobalList2"), QStringLiteral("released TaskHandles"),
@@ -55,7 +61,7 @@ TEST(ProgramEntry, LastWindowClosedEndsWithZeroAfterExitRoutinesRanOnce) {
   expected += releasedFreshGlobals();
   // Registered twice, run once, after ReleaseGlobals which was registered first.
   expected += QStringLiteral("probe exit routine");
-  EXPECT_EQ(run.marks.mid(1), expected);
+  EXPECT_EQ(Lines(run.marks.mid(1)), Lines(expected));
 }
 
 TEST(ProgramEntry, LoopRunsOnWhileAHiddenWindowStillExists) {
@@ -66,7 +72,7 @@ TEST(ProgramEntry, LoopRunsOnWhileAHiddenWindowStillExists) {
                           QStringLiteral("entry returned 0")};
   expected += releasedFreshGlobals();
   expected += QStringLiteral("probe exit routine");
-  EXPECT_EQ(run.marks.mid(1), expected);
+  EXPECT_EQ(Lines(run.marks.mid(1)), Lines(expected));
 }
 
 TEST(ProgramEntry, RunsInItsOwnFolderWhenStartedElsewhere) {
@@ -82,7 +88,7 @@ TEST(ProgramEntry, FatalFaultOnABackgroundTaskEndsWith255WithoutExitRoutines) {
   EXPECT_TRUE(run.stderrText.contains(
       QStringLiteral("运行时出错!\n错误代码：4\n错误信息：任务出错\n12 34")))
       << run.stderrText.toStdString();
-  EXPECT_EQ(run.marks.size(), 1) << run.marks.join(QLatin1Char('|')).toStdString();
+  EXPECT_EQ(run.marks.size(), 1) << Lines(run.marks);
 }
 
 TEST(ProgramEntry, StartupWindowThatCannotOpenIsFatal) {
@@ -99,6 +105,39 @@ TEST(ProgramEntry, FailedAllocationAfterStartupIsFatalWithItsSize) {
   EXPECT_EQ(run.exitCode, 255);
   EXPECT_TRUE(run.stderrText.contains(QStringLiteral("分配 4611686018427387904 字节内存失败!")))
       << run.stderrText.toStdString();
+}
+
+// A virtual X display of the test's own, for the path where someone can see the screen.
+class VirtualDisplay {
+ public:
+  VirtualDisplay() {
+    server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!server_.waitForStarted(5000)) return;
+    while (!server_.canReadLine() && server_.waitForReadyRead(10000)) {
+    }
+    const QString number = QString::fromUtf8(server_.readLine()).trimmed();
+    if (!number.isEmpty()) display_ = QStringLiteral(":") + number;
+  }
+  ~VirtualDisplay() {
+    server_.terminate();
+    if (!server_.waitForFinished(5000)) server_.kill();
+  }
+  QString display() const { return display_; }
+
+ private:
+  QProcess server_;
+  QString display_;
+};
+
+TEST(ProgramEntry, FatalFaultOnATaskIsPresentedOnTheWindowThreadWhereADisplayIsUp) {
+  VirtualDisplay x;
+  if (x.display().isEmpty()) GTEST_SKIP() << "Xvfb is not available";
+  ProbeRun run = runProbe(QStringLiteral("fatal-presenter"),
+                          {QStringLiteral("DISPLAY=") + x.display()}, QStringLiteral("xcb"));
+  EXPECT_EQ(run.exitCode, 255) << run.stderrText.toStdString();
+  EXPECT_EQ(Lines(run.marks.mid(1)), "presented on window thread: 错误 / 运行时出错!");
+  EXPECT_TRUE(run.stderrText.contains(QStringLiteral("错误信息：任务出错")));
 }
 
 }  // namespace
