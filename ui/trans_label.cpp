@@ -1,0 +1,82 @@
+#include <QPainter>
+#include <QWidget>
+
+#include "data/qt_text.h"
+#include "ui/kinds.h"
+#include "ui/look.h"
+
+namespace om {
+
+namespace {
+
+// Text drawn without a background: whatever lies beneath (the parent's picture) shows through.
+class TransparentText : public QWidget {
+ public:
+  TransparentText(QWidget* parent, const TransLabelProps& props)
+      : QWidget(parent), props_(props), colour_(ToQColor(props.textColour, Qt::black)) {
+    setAutoFillBackground(false);
+    setFont(ToQFont(props.font));
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+  const QString& text() const { return text_; }
+  void setText(const QString& text) {
+    text_ = text;
+    // What lies beneath is drawn again first, so no trace of a longer old caption remains.
+    if (parentWidget()) parentWidget()->update(geometry());
+    update();
+  }
+  void setColour(const QColor& colour) {
+    colour_ = colour;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(colour_);
+    painter.setFont(font());
+    if (props_.wordWrap) {
+      QString lines = text_;
+      lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+      painter.drawText(rect(), ToQtAlign(props_.align, kAlignTop) | Qt::TextWordWrap, lines);
+    } else {
+      painter.drawText(rect(), ToQtAlign(props_.align, props_.valign) | Qt::TextSingleLine, text_);
+    }
+  }
+
+ private:
+  TransLabelProps props_;
+  QColor colour_;
+  QString text_;
+};
+
+class TransLabel : public Control {
+ public:
+  TransLabel(Form& form, QWidget* parent, const ControlRecord& record, const TransLabelProps& props)
+      : Control(form, record, new TransparentText(parent, props)), textColour_(props.textColour) {
+    label()->setText(toQString(props.caption));
+  }
+
+  Text caption() const override { return fromQString(label()->text()); }
+  void setCaption(const Text& caption) override { label()->setText(toQString(caption)); }
+  Colour textColour() const override { return textColour_; }
+  void setTextColour(Colour colour) override {
+    textColour_ = colour;
+    label()->setColour(ToQColor(colour, Qt::black));
+  }
+
+ private:
+  TransparentText* label() const { return static_cast<TransparentText*>(widget()); }
+
+  Colour textColour_;
+};
+
+}  // namespace
+
+std::unique_ptr<Control> MakeTransLabel(Form& form, QWidget* parent, const ControlRecord& record,
+                                        const TransLabelProps& props) {
+  return std::make_unique<TransLabel>(form, parent, record, props);
+}
+
+}  // namespace om
