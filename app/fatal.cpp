@@ -8,6 +8,7 @@
 #include <QString>
 #include <QThread>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>

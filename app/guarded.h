@@ -30,7 +30,8 @@ class Guarded {
     return value;
   }
   // Runs change(value) under the lock and returns what it returns. The function must not
-  // keep the reference, nor touch this same global again.
+  // keep the reference, nor touch this same global again, nor raise a fatal fault (a fault
+  // would end the process with the lock held while the report waits for the window thread).
   template <typename F>
   auto update(F&& change) {
     std::lock_guard<std::mutex> lock(mutex_);
