@@ -23,7 +23,9 @@ class Watcher {
     std::lock_guard lock(mutex_);
     const uint64_t id = nextId_++;
     entries_.emplace(id, Entry{engine, deadline, fired});
-    wake_.notify_one();
+    // The watcher wakes at its planned time anyway and then looks at every entry; only an
+    // earlier deadline needs it now. This keeps a thread switch off each evaluation.
+    if (deadline < plannedWake_) wake_.notify_one();
     return id;
   }
 
@@ -47,15 +49,23 @@ class Watcher {
   void run() {
     std::unique_lock lock(mutex_);
     for (;;) {
+      const Clock::time_point now = Clock::now();
       if (entries_.empty()) {
-        wake_.wait(lock);
+        // Keep a planned wake that lies ahead: evaluations that start meanwhile (with later
+        // deadlines) then need no notification.
+        if (plannedWake_ <= now) plannedWake_ = Clock::time_point::max();
+        if (plannedWake_ == Clock::time_point::max())
+          wake_.wait(lock);
+        else
+          wake_.wait_until(lock, plannedWake_);
         continue;
       }
       auto next = entries_.begin();
       for (auto it = entries_.begin(); it != entries_.end(); ++it)
         if (it->second.deadline < next->second.deadline) next = it;
-      if (Clock::now() < next->second.deadline) {
-        wake_.wait_until(lock, next->second.deadline);
+      if (now < next->second.deadline) {
+        plannedWake_ = next->second.deadline;
+        wake_.wait_until(lock, plannedWake_);
         continue;
       }
       // Under the lock, so the owner cannot finish its guard (and perhaps release the engine)
@@ -70,6 +80,7 @@ class Watcher {
   std::condition_variable wake_;
   std::map<uint64_t, Entry> entries_;
   uint64_t nextId_ = 1;
+  Clock::time_point plannedWake_ = Clock::time_point::max();  // when the watcher wakes next
 };
 
 }  // namespace

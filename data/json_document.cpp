@@ -1,12 +1,14 @@
 #include "data/json_document.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QJSEngine>
 #include <QJSValue>
 #include <QString>
 #include <QStringList>
 
 #include "data/eval_watchdog.h"
+#include "data/expression_shape.h"
 #include "data/json_helper_script.h"
 #include "data/qt_text.h"
 
@@ -68,7 +70,13 @@ QString number(int index) {
 struct JsonDocument::Engine {
   std::unique_ptr<QJSEngine> js;
   std::chrono::milliseconds timeLimit = kDefaultTimeLimit;
+  // Compiled read expressions by shape; see read().
+  QHash<QString, QJSValue> readers;
 };
+
+namespace {
+constexpr qsizetype kMaxReaders = 256;
+}  // namespace
 
 JsonDocument::JsonDocument() : engine_(std::make_shared<Engine>()) {
   // QJSEngine aborts the process when no application object exists; a document without an
@@ -113,9 +121,42 @@ bool JsonDocument::run(const QString& statement, QJSValue* result) const {
   return true;
 }
 
+bool JsonDocument::read(const QString& expression, QJSValue* result) const {
+  // The engine compiles every text it evaluates, which costs far more than running a path
+  // read. Sources read the same member of element after element, so each read expression is
+  // compiled once per shape into a function that takes the element indexes as arguments and
+  // tells a thrown error from a value; the reads are then calls. The function reads exactly
+  // what the expression would.
+  Engine& engine = *engine_;
+  if (!engine.js) return false;
+  const ExpressionShape shape = shapeOf(expression);
+  auto found = engine.readers.constFind(shape.text);
+  QJSValue reader;
+  if (found != engine.readers.constEnd()) {
+    reader = *found;
+  } else {
+    const QString source = QStringLiteral("(function (") + shapeParameters(shape.indexes.size()) +
+                           QStringLiteral(") { try { return [") + shape.text +
+                           QStringLiteral("\n]; } catch (e) { return null; } })");
+    if (!run(source, &reader) || !reader.isCallable()) return false;
+    if (engine.readers.size() >= kMaxReaders) engine.readers.clear();
+    engine.readers.insert(shape.text, reader);
+  }
+  QJSValueList arguments;
+  for (int index : shape.indexes) arguments.append(QJSValue(index));
+  QJSValue value;
+  {
+    EvalWatchdog::Guard guard(engine.js.get(), engine.timeLimit);
+    value = reader.call(arguments);
+  }
+  if (!value.isArray()) return false;  // null: the expression threw; an error: interrupted
+  if (result) *result = value.property(0);
+  return true;
+}
+
 Text JsonDocument::textOf(const QString& expression) const {
   QJSValue value;
-  if (!run(expression, &value)) return Text();
+  if (!read(expression, &value)) return Text();
   return fromQString(value.toString());
 }
 
@@ -142,7 +183,7 @@ Text JsonDocument::GetText(const Text& path) const {
 
 JsonType JsonDocument::TypeOf(const Text& path) const {
   QJSValue kind;
-  if (!run(QStringLiteral("Object.prototype.toString.call(") + target(path) + u')', &kind))
+  if (!read(QStringLiteral("Object.prototype.toString.call(") + target(path) + u')', &kind))
     return JsonType::None;
   static const std::pair<QString, JsonType> kinds[] = {
       {QStringLiteral("[object String]"), JsonType::String},
@@ -159,12 +200,12 @@ JsonType JsonDocument::TypeOf(const Text& path) const {
 
 bool JsonDocument::IsNull(const Text& path) const {
   QJSValue value;
-  return run(target(path) + QStringLiteral(" == null"), &value) && value.toBool();
+  return read(target(path) + QStringLiteral(" == null"), &value) && value.toBool();
 }
 
 int JsonDocument::ItemCount(const Text& path) const {
   QJSValue value;
-  if (!run(QStringLiteral("get__count(") + target(path) + u')', &value)) return 0;
+  if (!read(QStringLiteral("get__count(") + target(path) + u')', &value)) return 0;
   return value.toInt();
 }
 

@@ -77,6 +77,7 @@ class JsonDocument {
   struct Engine;
 
   bool run(const QString& statement, QJSValue* result = nullptr) const;
+  bool read(const QString& expression, QJSValue* result) const;
   Text textOf(const QString& expression) const;
 
   std::shared_ptr<Engine> engine_;

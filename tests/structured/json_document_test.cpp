@@ -97,6 +97,20 @@ TEST_F(JsonDocumentTest, ReadsElementPathsOfTheSources) {
   EXPECT_EQ(doc_.ItemJsonText(T("newslist"), 0), T(R"({"date":"2020-01-01","title":"一"})"));
 }
 
+TEST_F(JsonDocumentTest, ReadsOfOneShapeFollowIndexAndCurrentRoot) {
+  load(R"({"l":[{"t":"a"},{"t":"b"},{"n":1}]})");
+  EXPECT_EQ(doc_.GetText(T("l[0].t")), T("a"));
+  EXPECT_EQ(doc_.GetText(T("l[1].t")), T("b"));
+  EXPECT_EQ(doc_.GetText(T("l[2].t")), Text());  // missing member: the read throws
+  EXPECT_EQ(doc_.GetText(T("l[9].t")), Text());
+  EXPECT_EQ(doc_.GetText(T("l[1].t")), T("b"));
+  load(R"({"l":[{"t":"new"}]})");
+  EXPECT_EQ(doc_.GetText(T("l[0].t")), T("new"));
+  EXPECT_EQ(doc_.GetText(T("l[1].t")), Text());
+  EXPECT_TRUE(doc_.IsNull(T("l[1]")));
+  EXPECT_FALSE(doc_.IsNull(T("l[0]")));
+}
+
 TEST_F(JsonDocumentTest, MissingPathsGiveEmptyResults) {
   load(R"({"o":{"x":1},"l":[1,2,3],"n":5,"s":"t","z":null})");
   EXPECT_EQ(doc_.GetText(T("nope.a.b")), Text());
