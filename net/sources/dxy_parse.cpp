@@ -1,13 +1,14 @@
 #include <string_view>
 
 #include "net/sources/dxy_source.h"
+#include "net/sources/json_text.h"
 #include "net/sources/markers.h"
 
 namespace om {
 namespace {
 
 Text StringOf(const Text& own, const char* key) {
-  return QuotedAfter(own, StringMember(key));
+  return DecodeJsonText(QuotedAfter(own, StringMember(key)));
 }
 Text CountOf(const Text& own, const char* key) {
   return CountAfter(own, NumberMember(key));

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "app/text.h"
+#include "net/http_settings.h"
+#include "net/sources/endpoints.h"
+#include "net/sources/fetched.h"
 
 namespace om {
 
@@ -42,5 +46,11 @@ std::vector<ProvinceFigures> ParseDxyAreaStatistics(const Text& areaStatistics);
 
 // Both steps on a whole page (GBK text).
 std::vector<ProvinceFigures> ParseDxyPage(const Text& page);
+
+std::string DxyPageAddress(const Endpoints& endpoints);
+
+// Fetches the page and parses it. Fails when the page cannot be fetched or holds no province.
+Fetched<std::vector<ProvinceFigures>> FetchDxy(const Endpoints& endpoints,
+                                               const TransferSettings& settings = {});
 
 }  // namespace om

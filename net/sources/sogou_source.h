@@ -1,6 +1,10 @@
 #pragma once
 
+#include <string>
 #include "app/text.h"
+#include "net/http_settings.h"
+#include "net/sources/endpoints.h"
+#include "net/sources/fetched.h"
 
 namespace om {
 
@@ -37,5 +41,10 @@ SogouFigures ParseSogouPage(const Text& page);
 
 // "较昨日↑" followed by the rise; empty for an empty rise.
 Text RiseText(const Text& rise);
+
+std::string SogouPageAddress(const Endpoints& endpoints);
+
+// Fetches the page and parses it. Fails when the page cannot be fetched or holds no figure.
+Fetched<SogouFigures> FetchSogou(const Endpoints& endpoints, const TransferSettings& settings = {});
 
 }  // namespace om
