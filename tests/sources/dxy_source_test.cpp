@@ -76,8 +76,10 @@ TEST(DxySource, VariedRecordsDegradeToEmptyCellsAndKeepTheirOwnCities) {
                  {{"信阳", "30", "2", ""}, {"南阳", "20", "", "1"}});
   // No short name; a city name GBK cannot hold; a non-city object with a nested name.
   ExpectProvince(provinces[3], {"吉林省", "8", "1", "0"}, {{"??", "8", "1", "0"}});
-  // The last record lacks "modifyTime".
-  ExpectProvince(provinces[4], {"浙江", "9", "1", "0"}, {{"温州", "9", "1", "0"}});
+  // The last record lacks "modifyTime"; an escaped name; a city whose name ends in a GBK
+  // character with a backslash for its second byte.
+  ExpectProvince(provinces[4], {"浙江", "9", "1", "0"},
+                 {{"乗", "2", "1", "0"}, {"温州", "7", "0", "0"}});
 }
 
 TEST(DxySource, TruncatedRecordKeepsWhatItHolds) {
