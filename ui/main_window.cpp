@@ -132,6 +132,9 @@ WindowDescription MainWindowDescription(MainWindowActions actions) {
     args.window.control(T("时钟1")).setInterval(kClockInterval);
     args.window.self().setCaption(MainWindowVersionTitle());
     args.window.control(T("透明标签6")).setCaption(WelcomeText());
+    // The rise labels keep no placeholder text until the first figures arrive.
+    for (const char* rise : {"透明标签7", "透明标签8", "透明标签9", "透明标签10"})
+      args.window.control(T(rise)).setCaption(Text());
     if (actions.windowCreated) actions.windowCreated(args.window);
   });
   // Closing is always allowed; background tasks end with the process.
