@@ -11,6 +11,16 @@ bool isHex(QChar c) {
   return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
 
+bool isAsciiLetter(QChar c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// A backslash and a letter that is no escape of the component's dialect.
+bool isIdentityEscape(QChar c) {
+  static const QString kEscapeLetters = QStringLiteral("dDwWsSbBnrtfvcxu");
+  return isAsciiLetter(c) && !kEscapeLetters.contains(c);
+}
+
 // Length of the repetition count that starts at `at` ("{2}", "{2,}", "{2,5}"), or 0 when the
 // brace there is a literal one.
 qsizetype countQuantifierLength(const QString& p, qsizetype at) {
@@ -43,6 +53,16 @@ qsizetype appendEscape(const QString& p, qsizetype i, QString& out) {
   }
   if (next == u'v') {
     out += QStringLiteral("\\x0B");
+    return 2;
+  }
+  if (next == u'x' && !(i + 3 < n && isHex(p[i + 2]) && isHex(p[i + 3]))) {
+    out += u'x';  // no two hex digits: the letter itself
+    return 2;
+  }
+  if (isIdentityEscape(next)) {
+    // A letter with no escape meaning in the component stands for itself; PCRE2 would read
+    // many of them (\A, \e, \h, \Q, \z, ...) as escapes of its own or reject them.
+    out += next;
     return 2;
   }
   out += u'\\';

@@ -12,6 +12,8 @@ namespace om {
 //    so is every closing brace outside one;
 //  - without the multi-line option "$" matches only at the very end, not before a final line
 //    feed;
+//  - a backslash before a letter that is no escape of the dialect (\A, \e, \i, ...) and \x
+//    without two hex digits give the letter itself;
 //  - \uXXXX is a UTF-16 code unit, \v a vertical tab, "[]" matches nothing and "[^]" anything,
 //    "[" inside a class is literal.
 // \w, \d and \s keep their ASCII meaning because the Unicode-properties option stays off.
