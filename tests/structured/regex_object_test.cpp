@@ -109,10 +109,10 @@ TEST(RegexObjectTest, ComponentSyntaxTable) {
       {"a[^]b", "a\nb", false, 1, "a\nb"},       // negated empty class matches anything
       {"[[]", "[", false, 1, "["},               //
       {"\\s+", "a \t\n b", false, 1, " \t\n "},  //
-      {"", "ab", false, 3, ""},
-      {"\\i\\A\\e", "xiAe", false, 1, "iAe"},  // letters with no escape meaning
-      {"\\x4", "x4", false, 1, "x4"},          //
-      {"\\x41", "A", false, 1, "A"},  //                  // empty matches advance one place each
+      {"", "ab", false, 3, ""},                  // empty matches advance one place each
+      {"\\i\\A\\e", "xiAe", false, 1, "iAe"},    // letters with no escape meaning
+      {"\\x4", "x4", false, 1, "x4"},            // \x without two hex digits
+      {"\\x41", "A", false, 1, "A"},             //
   };
   for (const PatternCase& c : cases) {
     RegexObject re;
