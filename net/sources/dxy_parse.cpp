@@ -14,43 +14,34 @@ Text CountOf(const Text& own, const char* key) {
   return CountAfter(own, NumberMember(key));
 }
 
-// The object that opens at `open`; when it never closes, the text up to the next
-// "modifyTime" (or to the end).
-std::string_view RecordAt(const Text& area, size_t open) {
-  std::string_view all = area.bytes();
-  size_t end = ContainerEnd(all, open);
+// The object's text; for one that never closes, the text up to the next "modifyTime" (or to
+// the end).
+std::string_view RecordOf(const Text& text, const ObjectSpan& object) {
+  std::string_view all = text.bytes();
+  size_t end = object.end;
   if (end == std::string_view::npos) {
-    int at = area.find(T("modifyTime"), static_cast<int>(open) + 1);
+    int at = text.find(T("modifyTime"), static_cast<int>(object.open) + 1);
     end = (at == -1) ? all.size() : static_cast<size_t>(at - 1);
   }
-  return all.substr(open, end - open);
+  return all.substr(object.open, end - object.open);
 }
 
+// The cities of a province record: the objects that begin with "{\"" and hold "cityName\":\""
+// directly inside the record. One nested in another object belongs to that object.
 std::vector<CityFigures> CitiesIn(const Text& record) {
-  static const Text kCityStart(std::string_view("{\""));
   std::vector<CityFigures> cities;
-  int from = 2;  // the record's own opening brace is not a city
-  for (int at; (at = record.find(kCityStart, from)) != -1;) {
-    std::string_view city = RecordAt(record, static_cast<size_t>(at - 1));
-    Text own(OwnLevel(city));
-    // An object that is no city is passed over whole: a name inside one of its members
-    // belongs to that member, not to the city list.
-    if (own.contains(StringMember("cityName"))) {
-      CityFigures figures{StringOf(own, "cityName"), CountOf(own, "confirmedCount"),
-                          CountOf(own, "curedCount"), CountOf(own, "deadCount")};
-      // A record cut off before any value would only add a blank row.
-      if (!(figures.name.isEmpty() && figures.confirmed.isEmpty() && figures.cured.isEmpty() &&
-            figures.dead.isEmpty()))
-        cities.push_back(std::move(figures));
-    }
-    from = at + static_cast<int>(city.size());
+  for (const ObjectSpan& object :
+       ObjectsHoldingKey(record.bytes(), {StringMember("cityName").bytes()})) {
+    if (object.depth != 1 || record.bytes()[object.open + 1] != '"') continue;
+    Text own(OwnLevel(RecordOf(record, object)));
+    CityFigures city{StringOf(own, "cityName"), CountOf(own, "confirmedCount"),
+                     CountOf(own, "curedCount"), CountOf(own, "deadCount")};
+    // A record cut off before any value would only add a blank row.
+    if (!(city.name.isEmpty() && city.confirmed.isEmpty() && city.cured.isEmpty() &&
+          city.dead.isEmpty()))
+      cities.push_back(std::move(city));
   }
   return cities;
-}
-
-bool IsProvince(const Text& own) {
-  return own.contains(StringMember("provinceShortName")) ||
-         own.contains(StringMember("provinceName"));
 }
 
 ProvinceFigures ProvinceOf(const Text& own, const Text& record) {
@@ -73,18 +64,15 @@ Text DxyAreaStatistics(const Text& page) {
 }
 
 std::vector<ProvinceFigures> ParseDxyAreaStatistics(const Text& area) {
-  static const Text kOpen(std::string_view("{"));
   std::vector<ProvinceFigures> provinces;
-  for (int at = area.find(kOpen); at != -1;) {
-    Text record(RecordAt(area, static_cast<size_t>(at - 1)));
-    Text own(OwnLevel(record.bytes()));
-    if (!IsProvince(own)) {
-      // A wrapper such as the script's "try {" block: look inside it.
-      at = area.find(kOpen, at + 1);
-      continue;
-    }
-    provinces.push_back(ProvinceOf(own, record));
-    at = area.find(kOpen, at + record.length());
+  size_t taken = 0;  // end of the last province record; a record inside it is none of its own
+  for (ObjectSpan object : ObjectsHoldingKey(
+           area.bytes(),
+           {StringMember("provinceShortName").bytes(), StringMember("provinceName").bytes()})) {
+    if (object.open < taken) continue;
+    Text record(RecordOf(area, object));
+    provinces.push_back(ProvinceOf(Text(OwnLevel(record.bytes())), record));
+    taken = object.open + static_cast<size_t>(record.length());
   }
   return provinces;
 }

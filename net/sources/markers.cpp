@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace om {
 namespace {
@@ -125,6 +126,53 @@ std::string OwnLevel(std::string_view object) {
     i = next;
   }
   return own;
+}
+
+std::vector<ObjectSpan> ObjectsHoldingKey(std::string_view json,
+                                          std::initializer_list<std::string_view> keys) {
+  constexpr int kArray = -2;
+  constexpr int kUncounted = -1;
+  std::vector<ObjectSpan> holders;
+  // Each open container: where it opens, and whether it is an array, an object not yet
+  // counted, or the object of holders[state].
+  struct Container {
+    size_t at;
+    int state;
+  };
+  std::vector<Container> open;
+  int objects = 0;  // objects among the open containers
+  // The text before the first brace or bracket is no JSON (the rest of a script tag, say):
+  // a quote there would turn every string after it inside out.
+  size_t i = 0;
+  while (i < json.size() && !IsOpening(json[i])) i += CharSize(json, i);
+  while (i < json.size()) {
+    char c = json[i];
+    if (c == '"') {
+      if (!open.empty() && open.back().state == kUncounted) {
+        std::string_view rest = json.substr(i);
+        if (std::any_of(keys.begin(), keys.end(),
+                        [&](std::string_view key) { return rest.starts_with(key); })) {
+          open.back().state = static_cast<int>(holders.size());
+          holders.push_back({open.back().at, std::string_view::npos, objects - 1});
+        }
+      }
+      i = StringEnd(json, i);
+      continue;
+    }
+    if (IsOpening(c)) {
+      open.push_back({i, c == '{' ? kUncounted : kArray});
+      if (c == '{') ++objects;
+    }
+    if (IsClosing(c) && !open.empty()) {
+      if (open.back().state >= 0) holders[static_cast<size_t>(open.back().state)].end = i + 1;
+      if (open.back().state != kArray) --objects;
+      open.pop_back();
+    }
+    i += CharSize(json, i);
+  }
+  std::sort(holders.begin(), holders.end(),
+            [](const ObjectSpan& a, const ObjectSpan& b) { return a.open < b.open; });
+  return holders;
 }
 
 }  // namespace om

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string_view>
+#include <vector>
 
 #include "app/text.h"
 
@@ -39,5 +41,19 @@ size_t ContainerEnd(std::string_view json, size_t open);
 // (written as its empty brackets), so the object's own keys cannot be confused with those of
 // the records it holds.
 std::string OwnLevel(std::string_view object);
+
+// An object of a JSON text: where its opening brace lies, one past its closing brace (npos
+// when it never closes), and how many objects enclose it (arrays not counted).
+struct ObjectSpan {
+  size_t open;
+  size_t end;
+  int depth;
+};
+
+// The objects that hold one of `keys` (member markers such as "\"provinceName\":\"") among
+// their own members, in text order. One pass over the text, however deeply its objects nest;
+// the scan starts at the first brace or bracket.
+std::vector<ObjectSpan> ObjectsHoldingKey(std::string_view json,
+                                          std::initializer_list<std::string_view> keys);
 
 }  // namespace om

@@ -109,5 +109,20 @@ TEST(DxySource, GarbageBetweenTheMarkersGivesNothingAndDoesNotCrash) {
   }
 }
 
+TEST(DxySource, DeepNestingAndUnclosedRecordsAreReadInOnePass) {
+  // Quadratic work on any of these would run for minutes.
+  auto page = [](const std::string& piece, int times) {
+    std::string text = "getAreaStat";
+    for (int i = 0; i < times; ++i) text += piece;
+    return Text(text + "getIndexRecommendList");
+  };
+  EXPECT_TRUE(ParseDxyPage(page("{", 1000000)).empty());
+  EXPECT_EQ(ParseDxyPage(page(R"({"provinceName":"a","c":[)", 100000)).size(), 1u);
+  EXPECT_EQ(ParseDxyPage(page(R"({"provinceName":"a","modifyTime":1,"c":[)", 100000)).size(),
+            100000u);
+  EXPECT_TRUE(ParseDxyPage(page(R"({"provinceName":"a","c":[{"cityName":"b","d":[)", 100000))[0]
+                  .cities.size() == 1u);
+}
+
 }  // namespace
 }  // namespace om
