@@ -120,8 +120,10 @@ TEST(DxySource, DeepNestingAndUnclosedRecordsAreReadInOnePass) {
   EXPECT_EQ(ParseDxyPage(page(R"({"provinceName":"a","c":[)", 100000)).size(), 1u);
   EXPECT_EQ(ParseDxyPage(page(R"({"provinceName":"a","modifyTime":1,"c":[)", 100000)).size(),
             100000u);
-  EXPECT_TRUE(ParseDxyPage(page(R"({"provinceName":"a","c":[{"cityName":"b","d":[)", 100000))[0]
-                  .cities.size() == 1u);
+  std::vector<ProvinceFigures> one =
+      ParseDxyPage(page(R"({"provinceName":"a","c":[{"cityName":"b","d":[)", 100000));
+  ASSERT_EQ(one.size(), 1u);
+  EXPECT_EQ(one[0].cities.size(), 1u);
 }
 
 }  // namespace
