@@ -34,7 +34,7 @@ enum class JsonType { None, String, Array, Object, Number, Boolean };
 // without one the document has no engine and every operation fails.
 class JsonDocument {
  public:
-  // Texts of this many bytes and more are refused by Parse (see kMaxStatementChars).
+  // Texts of this many bytes and more are refused by Parse (json_document.cpp says why).
   static constexpr int kMaxTextBytes = 32 * 1024 * 1024;
   static constexpr std::chrono::milliseconds kDefaultTimeLimit{2000};
 
