@@ -8,6 +8,7 @@
 #include <QImageWriter>
 #include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "picture_test_support.h"
@@ -189,6 +190,26 @@ TEST(ConvertPicture, KeepsTheShapeOfALongThinPicture) {
   const QImage out = decode(ConvertPicture(encode(thin, "png"), PictureFormat::Bmp));
   EXPECT_EQ(out.size(), QSize(4000, 2));
   EXPECT_EQ(out.pixel(3999, 1) | 0xff000000u, qRgb(10, 20, 30));
+}
+
+TEST(ConvertPicture, RunsOnSeveralThreadsAtOnce) {
+  // Background tasks convert pictures concurrently; each call must stand alone.
+  const std::string png = encode(busyPicture(), "png");
+  std::string expected[5];
+  for (int f = 0; f < 5; ++f) expected[f] = ConvertPicture(png, kEncoders[f].to);
+  std::vector<std::thread> threads;
+  std::vector<int> mismatches(4, 0);
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      for (int round = 0; round < 10; ++round) {
+        const int f = (t + round) % 5;
+        if (ConvertPicture(png, kEncoders[f].to) != expected[f]) ++mismatches[t];
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  for (int f = 0; f < 5; ++f) EXPECT_FALSE(expected[f].empty());
+  for (int t = 0; t < 4; ++t) EXPECT_EQ(mismatches[t], 0) << "thread " << t;
 }
 
 }  // namespace
