@@ -17,7 +17,9 @@ namespace om {
 // object (or, where its braces never close, the text up to the next "modifyTime"). A province's
 // own counts are read from the record's own level only, so neither a city's counts nor the next
 // province's can take their place, whatever order the members come in. Its cities are the
-// objects inside the record that begin with "{\"" and hold "cityName\":\"".
+// objects that begin with "{\"" and hold "cityName\":\"" among their own members, directly
+// inside the record (one nested in another of the record's objects belongs to that object).
+// Names are decoded from their \u escapes.
 //
 // Counts are digit texts as found; a missing or malformed member gives an empty text.
 
