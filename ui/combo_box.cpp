@@ -48,6 +48,8 @@ class ComboBox : public Control {
     box->setFocusPolicy(record.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     rowHeight_ = box->fontMetrics().height() + props.rowSpacing;
     box->setItemDelegate(new SpacedRows(rowHeight_, box));
+    // Some styles open the list as a menu of every item; the list must scroll within its height.
+    box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     std::vector<Text> items = props.items;
     if (props.sorted) {
       std::stable_sort(items.begin(), items.end(),
