@@ -278,7 +278,6 @@ Failure classify(CURL* easy, CURLcode code, const Exchange& exchange) {
     case CURLE_WRITE_ERROR:
     case CURLE_BAD_CONTENT_ENCODING:
       return Failure::Body;
-    case CURLE_UNSUPPORTED_PROTOCOL:
     case CURLE_URL_MALFORMAT:
     case CURLE_COULDNT_RESOLVE_PROXY:
     case CURLE_COULDNT_RESOLVE_HOST:
@@ -303,7 +302,7 @@ Failure classify(CURL* easy, CURLcode code, const Exchange& exchange) {
       curl_easy_getinfo(easy, CURLINFO_PRETRANSFER_TIME_T, &pretransfer);
       return pretransfer > 0 ? Failure::Answer : Failure::Connect;
     }
-    default:
+    default:  // no answer, a garbled one (HTTP/0.9), or a redirect beyond http and https
       return Failure::Answer;
   }
 }

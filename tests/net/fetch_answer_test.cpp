@@ -30,6 +30,10 @@ struct CookieCase {
   std::string expected;
 };
 
+void PrintTo(const CookieCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class CookieUpdate : public ::testing::TestWithParam<CookieCase> {};
 
 TEST_P(CookieUpdate, FollowsEverySetCookieLine) {

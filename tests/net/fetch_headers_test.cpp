@@ -29,6 +29,10 @@ struct BlockCase {
   std::string expected;
 };
 
+void PrintTo(const BlockCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class RequestHeaderBlock : public ::testing::TestWithParam<BlockCase> {};
 
 TEST_P(RequestHeaderBlock, HoldsCallerLinesThenMissingDefaultsThenCookie) {
@@ -94,6 +98,10 @@ struct PageCase {
   bool body;
   std::string expected;
 };
+
+void PrintTo(const PageCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class PageFetchHeaders : public ::testing::TestWithParam<PageCase> {};
 

@@ -54,6 +54,10 @@ struct PageWireCase {
   std::vector<std::string> expected;  // after the request line and Host, {referer} filled in
 };
 
+void PrintTo(const PageWireCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class PageFetchWire : public ::testing::TestWithParam<PageWireCase> {};
 
 TEST_P(PageFetchWire, SendsAgentAndCompletedHeaderText) {

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "app/codepage.h"
 #include "net/web_request.h"
@@ -118,6 +119,10 @@ struct WireCase {
   std::vector<std::string> expected;
 };
 
+void PrintTo(const WireCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class WebRequestWire : public ::testing::TestWithParam<WireCase> {};
 
 TEST_P(WebRequestWire, CarriesExactlyTheBlockLines) {
@@ -177,6 +182,38 @@ TEST(WebRequest, EveryVerbNamesItselfOnTheRequestLine) {
   }
 }
 
+TEST(WebRequest, GbkAddressTravelsAsPercentEncodedUtf8) {
+  RawServer server = answeringServer();
+  // 湖北 in GBK.
+  WebRequestResult result = WebRequest(requestTo(server.url("/q?w=\xBA\xFE\xB1\xB1")));
+  ASSERT_TRUE(result.ok()) << result.failure.toUtf8();
+  EXPECT_TRUE(server.requests().at(0).starts_with("GET /q?w=%E6%B9%96%E5%8C%97 HTTP/1.1\r\n"));
+}
+
+TEST(WebRequest, ConcurrentCallsShareNothing) {
+  LibServer server;
+  server.routes().Get("/n", [](const httplib::Request& request, httplib::Response& response) {
+    response.set_header("Set-Cookie", "n=" + request.get_param_value("v"));
+    response.set_content(std::string(100000, request.get_param_value("v").at(0)), "text/plain");
+  });
+  ASSERT_TRUE(server.start());
+  std::vector<std::thread> threads;
+  std::vector<int> wrong(4, 0);
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      std::string v(1, static_cast<char>('a' + t));
+      for (int round = 0; round < 10; ++round) {
+        WebRequestResult result = WebRequest(requestTo(server.url("/n?v=" + v)));
+        bool right = result.ok() && result.body == std::string(100000, v[0]) &&
+                     result.cookies.bytes() == "n=" + v;
+        if (!right) ++wrong[t];
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(wrong, std::vector<int>(4, 0));
+}
+
 TEST(WebRequest, HeadAnswerHasNoBody) {
   RawServer server([](const RawServer::Connection& c) {
     c.send("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n");
@@ -231,9 +268,11 @@ TEST(WebRequest, ServerThatNeverAnswersFailsWithinTimeLimit) {
   EXPECT_LT(Clock::now() - start, kWithinTimeLimit);
 }
 
-TEST(WebRequest, ConnectionClosedBeforeAnswerFailsWaiting) {
-  RawServer server([](const RawServer::Connection&) {});
-  EXPECT_EQ(WebRequest(requestTo(server.url())).failure, T("712 服务器未响应!"));
+TEST(WebRequest, ClosedOrGarbledAnswerFailsWaiting) {
+  RawServer closing([](const RawServer::Connection&) {});
+  EXPECT_EQ(WebRequest(requestTo(closing.url())).failure, T("712 服务器未响应!"));
+  RawServer garbling([](const RawServer::Connection& c) { c.send("SSH-2.0-OpenSSH\r\n"); });
+  EXPECT_EQ(WebRequest(requestTo(garbling.url())).failure, T("712 服务器未响应!"));
 }
 
 TEST(WebRequest, BrokenOrOverlongBodyFailsReading) {
@@ -341,6 +380,9 @@ TEST(WebRequest, RedirectsFollowedOnlyWhenAsked) {
   server.routes().Get("/to", [](const httplib::Request&, httplib::Response& response) {
     response.set_content("arrived", "text/plain");
   });
+  server.routes().Get("/ftp", [](const httplib::Request&, httplib::Response& response) {
+    response.set_redirect("ftp://127.0.0.1/file");
+  });
   server.routes().Get("/loop", [&](const httplib::Request&, httplib::Response& response) {
     ++loopHits;
     response.set_redirect("/loop");
@@ -359,6 +401,9 @@ TEST(WebRequest, RedirectsFollowedOnlyWhenAsked) {
   EXPECT_EQ(followed.body, "arrived");
   EXPECT_TRUE(followed.redirectTarget.isEmpty());
   EXPECT_TRUE(followed.headers.startsWith(B("HTTP/1.1 200")));
+
+  input.address = B(server.url("/ftp"));
+  EXPECT_EQ(WebRequest(input).failure, T("712 服务器未响应!"));
 
   input.address = B(server.url("/loop"));
   EXPECT_EQ(WebRequest(input).failure, T("712 服务器未响应!"));
