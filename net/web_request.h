@@ -57,7 +57,10 @@ WebRequestResult WebRequest(const WebRequestInput& input);
 // The header block sent with a request: the caller's lines, then each default line whose
 // tested name the caller's text lacks, then "Cookie: " and the cookie text when that is not
 // empty and the caller's text holds no "Cookie:". Every line ends in "\r\n"; names are tested
-// ignoring letter case.
+// ignoring letter case. On the wire these lines are all the request carries beside the two
+// that frame it, Host (required by HTTP/1.1; a caller's own Host line replaces it) and
+// Content-Length when a body is sent. A block holding a line that is no header line fails
+// the request with 710.
 Text CompleteRequestHeaders(const Text& headers, const Text& cookies);
 
 }  // namespace om
