@@ -15,22 +15,6 @@ namespace om {
 // created together. Every member has the kind's default as its initialiser, so a description
 // lists only what differs.
 
-enum class ControlKind {
-  Window,
-  EditBox,
-  Label,
-  TransLabel,
-  Button,
-  ComboBox,
-  PicBox,
-  ShapeBox,
-  GroupBox,
-  Timer,
-  ListView,
-  PageControl,
-  SplitterBar,
-};
-
 struct WindowRecord {
   Text name{};  // the description's name, for example "MainWindow"
   Text title{};

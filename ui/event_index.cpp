@@ -2,7 +2,7 @@
 
 namespace om {
 
-int EventIndex(Event event) {
+int EventIndex(ControlKind kind, Event event) {
   switch (event) {
     case Event::LeftButtonDown:
       return -1;
@@ -33,7 +33,7 @@ int EventIndex(Event event) {
     case Event::CloseQuery:
       return 1;
     case Event::Clicked:
-      return 0;  // Button; a ListView's click has index 4
+      return kind == ControlKind::ListView ? 4 : 0;
     case Event::ItemSelected:
       return 0;
     case Event::Tick:

@@ -9,6 +9,23 @@
 
 namespace om {
 
+// The thirteen kinds: the window and the twelve control kinds.
+enum class ControlKind {
+  Window,
+  EditBox,
+  Label,
+  TransLabel,
+  Button,
+  ComboBox,
+  PicBox,
+  ShapeBox,
+  GroupBox,
+  Timer,
+  ListView,
+  PageControl,
+  SplitterBar,
+};
+
 // The events a handler can be bound to. The common events (indexes -1 to -12) are raised for
 // mouse and keyboard input that reaches any visible control or window; the others belong to
 // one kind each (see EventIndex for their per-kind indexes).
@@ -108,8 +125,8 @@ struct Binding {
   }
 };
 
-// The index of an event for the given kind's table: -1 to -12 for the common events, the kind's
-// own index otherwise.
-int EventIndex(Event event);
+// The index of an event in the given kind's table: -1 to -12 for the common events, the kind's
+// own index otherwise (a ListView's Clicked is 4, a Button's 0).
+int EventIndex(ControlKind kind, Event event);
 
 }  // namespace om

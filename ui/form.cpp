@@ -77,6 +77,8 @@ Form::Form(WindowRecord record, std::shared_ptr<detail::WindowState> state)
 
 Form::~Form() {
   state_->open = false;
+  // No more events: the widgets below may still report focus changes while they go.
+  inputOwners_.clear();
   // Widgets go before the controls that their signal connections point at.
   const QObjectList children = this->children();
   for (QObject* child : children) delete child;

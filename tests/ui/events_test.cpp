@@ -45,6 +45,7 @@ TEST(EventsTest, MouseEventsCarryClientCoordinatesAndKeyStateAndStayWithTheirCon
   std::vector<Seen> seen;
   ControlRecord label = Record("label", TransLabelProps{}, {10, 10, 100, 20}, "box");
   label.bindings = AllCommon(&seen);
+  label.bindings.push_back(Recorder(Event::MouseMoved, &seen));
   ControlRecord box = Record("box", PicBoxProps{}, {20, 20, 200, 100});
   box.bindings = AllCommon(&seen);
   WindowDescription d{test::Window("Mouse", 300, 200), {label, box}};
@@ -56,6 +57,11 @@ TEST(EventsTest, MouseEventsCarryClientCoordinatesAndKeyStateAndStayWithTheirCon
   QTest::mousePress(target, Qt::RightButton, {}, QPoint(1, 2));
   QTest::mouseRelease(target, Qt::RightButton, {}, QPoint(1, 2));
   QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(3, 4));
+
+  QTest::mouseMove(target, QPoint(9, 11));
+  ASSERT_TRUE(test::WaitFor([&] { return !Only(seen, Event::MouseMoved).empty(); }));
+  EXPECT_EQ(Only(seen, Event::MouseMoved).back().args.x, 9);
+  EXPECT_EQ(Only(seen, Event::MouseMoved).back().args.y, 11);
 
   const auto downs = Only(seen, Event::LeftButtonDown);
   ASSERT_GE(downs.size(), 1u);
@@ -135,10 +141,13 @@ TEST(EventsTest, KeysCharactersFocusAndWheelReachTheFocusedControlOnce) {
 }
 
 TEST(EventsTest, EventIndexesFollowTheTables) {
-  EXPECT_EQ(EventIndex(Event::LeftButtonDown), -1);
-  EXPECT_EQ(EventIndex(Event::WheelScrolled), -12);
-  EXPECT_EQ(EventIndex(Event::CloseQuery), 1);
-  EXPECT_EQ(EventIndex(Event::ColumnClicked), 2);
+  EXPECT_EQ(EventIndex(ControlKind::Label, Event::LeftButtonDown), -1);
+  EXPECT_EQ(EventIndex(ControlKind::Window, Event::WheelScrolled), -12);
+  EXPECT_EQ(EventIndex(ControlKind::Window, Event::CloseQuery), 1);
+  EXPECT_EQ(EventIndex(ControlKind::ListView, Event::ColumnClicked), 2);
+  EXPECT_EQ(EventIndex(ControlKind::ListView, Event::Clicked), 4);
+  EXPECT_EQ(EventIndex(ControlKind::Button, Event::Clicked), 0);
+  EXPECT_EQ(EventIndex(ControlKind::ListView, Event::RightClicked), 5);
 }
 
 }  // namespace
