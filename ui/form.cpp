@@ -167,42 +167,51 @@ QWidget* Form::parentAreaFor(const ControlRecord& record, QPoint* origin) {
   return parent->childArea(record.page);
 }
 
+Control* Form::make(const ControlRecord& record) {
+  QPoint origin;
+  QWidget* area = parentAreaFor(record, &origin);
+  std::unique_ptr<Control> control = MakeControl(*this, area, record);
+  if (QWidget* widget = control->widget()) {
+    widget->setObjectName(toQString(record.name));
+    widget->setGeometry(origin.x() + record.left, origin.y() + record.top,
+                        std::max(0, record.width), std::max(0, record.height));
+    control->onPlaced();
+    widget->setEnabled(!record.disabled);
+    widget->setVisible(record.visible);
+    addInputWidget(widget, control.get());
+    for (QWidget* inner : control->inputWidgets()) addInputWidget(inner, control.get());
+  }
+  Control* made = control.get();
+  byName_[record.name] = made;
+  controls_.push_back(std::move(control));
+  return made;
+}
+
 void Form::build(std::vector<ControlRecord> records) {
   // A parent is created before its children, whatever the record order.
-  std::vector<bool> made(records.size(), false);
-  std::vector<Control*> inRecordOrder(records.size(), nullptr);
+  std::vector<Control*> made(records.size(), nullptr);
+  auto isRecord = [&](const Text& name) {
+    return std::any_of(records.begin(), records.end(),
+                       [&](const ControlRecord& r) { return r.name == name; });
+  };
   for (bool progress = true; progress;) {
     progress = false;
     for (size_t i = 0; i < records.size(); ++i) {
-      const ControlRecord& record = records[i];
-      const bool parentReady =
-          record.parent.isEmpty() || find(record.parent) ||
-          std::none_of(records.begin(), records.end(),
-                       [&](const ControlRecord& r) { return r.name == record.parent; });
+      const Text& parent = records[i].parent;
+      const bool parentReady = parent.isEmpty() || find(parent) || !isRecord(parent);
       if (made[i] || !parentReady) continue;
-      QPoint origin;
-      QWidget* area = parentAreaFor(record, &origin);
-      std::unique_ptr<Control> control = MakeControl(*this, area, record);
-      if (QWidget* widget = control->widget()) {
-        widget->setObjectName(toQString(record.name));
-        widget->setGeometry(origin.x() + record.left, origin.y() + record.top,
-                            std::max(0, record.width), std::max(0, record.height));
-        control->onPlaced();
-        widget->setEnabled(!record.disabled);
-        widget->setVisible(record.visible);
-        addInputWidget(widget, control.get());
-        for (QWidget* inner : control->inputWidgets()) addInputWidget(inner, control.get());
-      }
-      inRecordOrder[i] = control.get();
-      byName_[record.name] = control.get();
-      controls_.push_back(std::move(control));
-      made[i] = true;
+      made[i] = make(records[i]);
       progress = true;
     }
   }
+  // Parents that never came to be (records naming each other) leave their children on the
+  // window itself.
+  for (size_t i = 0; i < records.size(); ++i) {
+    if (!made[i]) made[i] = make(records[i]);
+  }
   // Earlier records lie above later siblings.
-  for (auto it = inRecordOrder.rbegin(); it != inRecordOrder.rend(); ++it) {
-    if (*it && (*it)->widget()) (*it)->widget()->raise();
+  for (auto it = made.rbegin(); it != made.rend(); ++it) {
+    if ((*it)->widget()) (*it)->widget()->raise();
   }
 }
 

@@ -53,6 +53,7 @@ class Form : public QWidget {
   void placeOnScreen();
   void refitToFrame();
   QWidget* parentAreaFor(const ControlRecord& record, QPoint* origin);
+  Control* make(const ControlRecord& record);
 
   WindowRecord record_;
   std::shared_ptr<detail::WindowState> state_;

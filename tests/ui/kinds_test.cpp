@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 
 #include "tests/ui/ui_support.h"
 #include "ui/combo_layout.h"
+#include "ui/look.h"
 #include "ui/picture_layout.h"
 #include "ui/shape_geometry.h"
 #include "ui/splitter_drag.h"
@@ -385,6 +387,76 @@ TEST(SplitterBarTest, EscOrTheRightButtonCancelsTheDrag) {
   QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(50, 40));
   EXPECT_EQ(drop.count, 0);
   test::Destroy(window);
+}
+
+}  // namespace
+}  // namespace om
+
+namespace om {
+namespace {
+
+TEST(LookTest, FontsHaveThePixelHeightAndWeightInAChineseFace) {
+  test::App();
+  const QFont bold = ToQFont(Font::Bold(14));
+  EXPECT_EQ(bold.pixelSize(), 14);
+  EXPECT_EQ(bold.weight(), QFont::Bold);
+  EXPECT_FALSE(bold.italic());
+  const QFont normal = ToQFont(Font{});
+  EXPECT_EQ(normal.pixelSize(), kDefaultFontHeight);
+  EXPECT_EQ(normal.weight(), QFont::Normal);
+  if (QFontDatabase::families().contains(QStringLiteral("WenQuanYi Micro Hei"))) {
+    EXPECT_EQ(bold.family(), QStringLiteral("WenQuanYi Micro Hei"));
+  }
+  EXPECT_TRUE(QFontMetrics(bold).inFont(QChar(0x786E)));  // 确
+}
+
+TEST(ControlOpsTest, CaptionsAndColoursReadBackWhatWasSet) {
+  WindowDescription d{test::Window("Ops", 300, 200),
+                      {test::Record("label", LabelProps{}, {0, 0, 80, 20}),
+                       test::Record("trans", TransLabelProps{}, {0, 20, 80, 20}),
+                       test::Record("edit", EditBoxProps{}, {0, 40, 80, 20}),
+                       test::Record("button", ButtonProps{}, {0, 60, 80, 20}),
+                       test::Record("group", GroupBoxProps{}, {100, 0, 80, 60})}};
+  test::Shown window = test::OpenShown(std::move(d));
+  EXPECT_EQ(window.control(T("label")).caption(), T("标签"));
+  EXPECT_EQ(window.control(T("trans")).caption(), T("透明标签"));
+  EXPECT_EQ(window.control(T("button")).caption(), T("按钮"));
+  EXPECT_EQ(window.control(T("label")).backColour(), Colour::Default());
+  for (const char* name : {"label", "trans", "edit", "button", "group"}) {
+    ControlRef control = window.control(T(name));
+    control.setCaption(T("新的文字"));
+    EXPECT_EQ(control.caption(), T("新的文字")) << name;
+  }
+  window.self().setCaption(T("窗口标题"));
+  EXPECT_EQ(window.widget()->windowTitle(), QString::fromUtf8("窗口标题"));
+  ControlRef label = window.control(T("label"));
+  label.setBackColour(Colour::Rgb(1, 2, 3));
+  label.setTextColour(Colour::Rgb(4, 5, 6));
+  EXPECT_EQ(label.backColour(), Colour::Rgb(1, 2, 3));
+  EXPECT_EQ(label.textColour(), Colour::Rgb(4, 5, 6));
+  EXPECT_EQ(test::Widget(window, "label")->palette().color(QPalette::Window), QColor(1, 2, 3));
+  label.setVisible(false);
+  EXPECT_FALSE(label.isVisible());
+  EXPECT_FALSE(test::Widget(window, "label")->isVisible());
+  EXPECT_FALSE(window.control(T("missing")).exists());
+  window.control(T("missing")).setCaption(T("x"));  // nothing to change, nothing happens
+}
+
+TEST(ListViewTest, RowsShowTheSmallImagesTheyAreGiven) {
+  ListViewProps props{
+      .view = 3,
+      .columns = {{T("a"), 60, 0}},
+      .smallImages = {test::SolidPng({16, 16}, Qt::red), test::SolidPng({16, 16}, Qt::green)}};
+  test::Shown window = test::OpenShown(
+      {test::Window("Images", 200, 200), {test::Record("list", props, {0, 0, 200, 150})}});
+  ControlRef list = window.control(T("list"));
+  list.addRow({T("x")});
+  list.setRowImage(0, 1);
+  auto* table = static_cast<QTableWidget*>(test::Widget(window, "list"));
+  const QImage icon = table->item(0, 0)->icon().pixmap(16, 16).toImage();
+  EXPECT_EQ(icon.pixelColor(8, 8), QColor(Qt::green));
+  list.setRowImage(0, 7);
+  EXPECT_TRUE(table->item(0, 0)->icon().isNull());
 }
 
 }  // namespace
