@@ -1,0 +1,130 @@
+#include "ui/dashboard_fill.h"
+
+#include "app/globals.h"
+
+namespace om {
+namespace {
+
+ControlRef Control(const WindowRef& window, const char* name) {
+  return window.control(T(name));
+}
+
+Text RowNumber(size_t index) {
+  return Text(std::to_string(index + 1));
+}
+
+// Keeps one link per row of a list, in row order, replacing the previous rows' links.
+void KeepLinks(Guarded<TextList>& links, const std::vector<Text>& rows) {
+  TextList list = TextList::withCount(0);
+  for (const Text& link : rows) list.append(link);
+  links.set(std::move(list));
+}
+
+Text LinkAt(Guarded<TextList>& links, int row) {
+  return links.update([row](const TextList& list) {
+    return row >= 0 && row < list.count() ? list.elements()[static_cast<size_t>(row)] : Text();
+  });
+}
+
+}  // namespace
+
+int FiguresImage(const Text& confirmed) {
+  const int count = confirmed.toInteger();
+  if (count < 10) return 0;
+  if (count < 100) return 1;
+  if (count < 1000) return 2;
+  return 3;
+}
+
+void FillProvinces(const WindowRef& window, const std::vector<ProvinceFigures>& provinces) {
+  const ControlRef list = Control(window, "超级列表框1");
+  list.clearRows();
+  for (size_t i = 0; i < provinces.size(); ++i) {
+    const ProvinceFigures& p = provinces[i];
+    list.addRow({RowNumber(i), p.shortName, p.confirmed, p.cured, p.dead});
+    list.setRowImage(static_cast<int>(i), FiguresImage(p.confirmed));
+  }
+}
+
+void FillCities(const WindowRef& window, const ProvinceFigures& province) {
+  const ControlRef list = Control(window, "超级列表框2");
+  list.clearRows();
+  for (size_t i = 0; i < province.cities.size(); ++i) {
+    const CityFigures& c = province.cities[i];
+    list.addRow({RowNumber(i), c.name, c.confirmed, c.cured, c.dead});
+    list.setRowImage(static_cast<int>(i), FiguresImage(c.confirmed));
+  }
+}
+
+void FillSummary(const WindowRef& window, const SummaryFigures& figures) {
+  const SummaryLabelTexts texts = SummaryLabels(figures);
+  Control(window, "标签_确诊").setCaption(texts.confirmed);
+  Control(window, "标签_疑似").setCaption(texts.suspected);
+  Control(window, "标签_死亡").setCaption(texts.dead);
+  Control(window, "标签_治愈").setCaption(texts.cured);
+  if (!figures.lastUpdate.isEmpty()) Control(window, "透明标签2").setCaption(texts.lastUpdate);
+}
+
+void FillSogou(const WindowRef& window, const SogouFigures& figures, bool asSummary) {
+  const auto rise = [&](const char* label, const Text& value) {
+    if (!value.isEmpty()) Control(window, label).setCaption(RiseText(value));
+  };
+  rise("透明标签7", figures.confirmedRise);
+  rise("透明标签9", figures.suspectedRise);
+  rise("透明标签8", figures.curedRise);
+  rise("透明标签10", figures.deadRise);
+  if (!asSummary) return;
+  const auto figure = [&](const char* label, const char* caption, const Text& value) {
+    if (!value.isEmpty()) Control(window, label).setCaption(T(caption) + value);
+  };
+  figure("标签_确诊", "确诊：", figures.confirmed);
+  figure("标签_疑似", "疑似：", figures.suspected);
+  figure("标签_死亡", "死亡：", figures.dead);
+  figure("标签_治愈", "治愈：", figures.cured);
+}
+
+void FillNews(const WindowRef& window, const std::vector<NewsItem>& items) {
+  std::vector<Text> links;
+  for (const NewsItem& item : items) links.push_back(item.address);
+  // The links change before the rows: a double-click in between opens a link of the new
+  // answer at worst, never one past the end.
+  KeepLinks(GlobalList1, links);
+  const ControlRef list = Control(window, "超级列表框3");
+  list.clearRows();
+  for (const NewsItem& item : items) list.addRow({item.description, item.siteName, item.shownTime});
+}
+
+void FillMap(const WindowRef& window, const std::string& picture) {
+  Control(window, "图片框_疫情分布图").setPicture(picture);
+}
+
+void FillSameTrip(const WindowRef& window, const std::vector<SameTripEntry>& entries) {
+  std::vector<Text> links;
+  for (const SameTripEntry& entry : entries) links.push_back(entry.source);
+  KeepLinks(GlobalList2, links);
+  const ControlRef list = Control(window, "超级列表框_同城");
+  list.clearRows();
+  for (const SameTripEntry& e : entries)
+    list.addRow(
+        {e.date, TransportName(e.type), TripNumberText(e), e.pos_start, e.pos_end, e.source});
+}
+
+void FillRumours(const WindowRef& window, const std::vector<RumourEntry>& entries) {
+  const ControlRef list = Control(window, "超级列表框_谣言");
+  list.clearRows();
+  for (const RumourEntry& e : entries) list.addRow({e.date, e.title, e.explain, e.desc, e.author});
+}
+
+void FillStatus(const WindowRef& window, const Text& status) {
+  Control(window, "透明标签5").setCaption(status);
+}
+
+Text NewsLink(int row) {
+  return LinkAt(GlobalList1, row);
+}
+
+Text SameTripLink(int row) {
+  return LinkAt(GlobalList2, row);
+}
+
+}  // namespace om
