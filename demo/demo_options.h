@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace om {
+
+// The demo's command line. Paths are made absolute while parsing, because the program makes
+// its own folder the current directory once it runs.
+struct DemoOptions {
+  QString samplesDir;  // empty: the bundled samples
+  QString stateFile;
+  QString screenshotFile;
+  struct SameTrip {
+    int transportIndex = 0;
+    QString number;
+    QString destination;
+  };
+  std::optional<SameTrip> sameTrip;
+  std::optional<QString> rumourWord;
+  int provinceRow = -1;
+  int page = -1;
+  bool quitAfterRefresh = false;
+  int timeoutMs = 60000;
+  // Test-only: a faster refresh timer, how many refreshes to wait for, shorter fetch limits,
+  // and a sample file whose answers never end.
+  int refreshIntervalMs = 0;
+  int refreshes = 1;
+  int fetchTimeoutMs = 0;
+  QString endlessFile;
+};
+
+struct ParsedDemoOptions {
+  DemoOptions options;
+  QString error;  // empty when the command line was understood
+  bool help = false;
+};
+
+// `arguments` without the program name.
+ParsedDemoOptions ParseDemoOptions(const QStringList& arguments);
+
+QString DemoUsage();
+
+// The bundled samples: "samples" beside the executable when it is there, else the source
+// tree's assets/samples.
+QString DefaultSamplesDir(const QString& executableDir);
+
+}  // namespace om
