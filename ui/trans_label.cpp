@@ -56,6 +56,13 @@ class TransLabel : public Control {
   TransLabel(Form& form, QWidget* parent, const ControlRecord& record, const TransLabelProps& props)
       : Control(form, record, new TransparentText(parent, props)), textColour_(props.textColour) {
     label()->setText(toQString(props.caption));
+    // A hint drawn over other controls (list rows) lets their clicks through unless the label
+    // itself has a mouse handler.
+    const bool wantsMouse = isBound(Event::LeftButtonDown) || isBound(Event::LeftButtonUp) ||
+                            isBound(Event::DoubleClicked) || isBound(Event::RightButtonDown) ||
+                            isBound(Event::RightButtonUp) || isBound(Event::MouseMoved) ||
+                            isBound(Event::WheelScrolled);
+    label()->setAttribute(Qt::WA_TransparentForMouseEvents, !wantsMouse);
   }
 
   Text caption() const override { return fromQString(label()->text()); }

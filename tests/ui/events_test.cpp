@@ -140,6 +140,19 @@ TEST(EventsTest, KeysCharactersFocusAndWheelReachTheFocusedControlOnce) {
   test::Destroy(window);
 }
 
+TEST(EventsTest, ATransLabelWithoutMouseHandlersLetsClicksThroughToTheControlBeneath) {
+  int rowsClicked = 0;
+  ControlRecord hint = Record("hint", TransLabelProps{.caption = T("双击内容")}, {0, 40, 200, 20});
+  ControlRecord list =
+      Record("list", ListViewProps{.view = 3, .columns = {{T("a"), 100, 0}}}, {0, 0, 200, 150});
+  list.bindings = {{Event::Clicked, [&] { ++rowsClicked; }}};
+  test::Shown window = test::OpenShown({test::Window("Hint", 300, 200), {hint, list}});
+  QWidget* form = window.widget();
+  EXPECT_NE(form->childAt(50, 50), test::Widget(window, "hint"));
+  QTest::mouseClick(form->childAt(50, 50), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(rowsClicked, 1);
+}
+
 TEST(EventsTest, EventIndexesFollowTheTables) {
   EXPECT_EQ(EventIndex(ControlKind::Label, Event::LeftButtonDown), -1);
   EXPECT_EQ(EventIndex(ControlKind::Window, Event::WheelScrolled), -12);
