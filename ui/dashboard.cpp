@@ -16,7 +16,7 @@
 // What they fill: provinces 超级列表框1 (and the shown province's cities in 超级列表框2 again);
 // cities 超级列表框2; summary 标签_确诊/疑似/死亡/治愈, the update time "最新更新：" in
 // 透明标签2, the rises "较昨日↑" in 透明标签7 (confirmed), 9 (suspected), 8 (cured) and
-// 10 (dead); Sogou's figures stand in for Baidu's while the Baidu page fails; news 超级列表框3
+// 10 (dead); a Sogou figure stands in wherever Baidu gives none; news 超级列表框3
 // with the links in GlobalList1; the map 图片框_疫情分布图; same-trip 超级列表框_同城 with the
 // links in GlobalList2; rumours 超级列表框_谣言 and the two messages in non-blocking boxes (an
 // empty query is answered at once, without a task).

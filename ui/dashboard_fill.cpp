@@ -58,14 +58,17 @@ void FillCities(const WindowRef& window, const ProvinceFigures& province) {
 
 void FillSummary(const WindowRef& window, const SummaryFigures& figures) {
   const SummaryLabelTexts texts = SummaryLabels(figures);
-  Control(window, "标签_确诊").setCaption(texts.confirmed);
-  Control(window, "标签_疑似").setCaption(texts.suspected);
-  Control(window, "标签_死亡").setCaption(texts.dead);
-  Control(window, "标签_治愈").setCaption(texts.cured);
-  if (!figures.lastUpdate.isEmpty()) Control(window, "透明标签2").setCaption(texts.lastUpdate);
+  const auto figure = [&](const char* label, const Text& value, const Text& text) {
+    if (!value.isEmpty()) Control(window, label).setCaption(text);
+  };
+  figure("标签_确诊", figures.confirmed, texts.confirmed);
+  figure("标签_疑似", figures.suspected, texts.suspected);
+  figure("标签_死亡", figures.dead, texts.dead);
+  figure("标签_治愈", figures.cured, texts.cured);
+  figure("透明标签2", figures.lastUpdate, texts.lastUpdate);
 }
 
-void FillSogou(const WindowRef& window, const SogouFigures& figures, bool asSummary) {
+void FillRises(const WindowRef& window, const SogouFigures& figures) {
   const auto rise = [&](const char* label, const Text& value) {
     if (!value.isEmpty()) Control(window, label).setCaption(RiseText(value));
   };
@@ -73,14 +76,19 @@ void FillSogou(const WindowRef& window, const SogouFigures& figures, bool asSumm
   rise("透明标签9", figures.suspectedRise);
   rise("透明标签8", figures.curedRise);
   rise("透明标签10", figures.deadRise);
-  if (!asSummary) return;
-  const auto figure = [&](const char* label, const char* caption, const Text& value) {
-    if (!value.isEmpty()) Control(window, label).setCaption(T(caption) + value);
+}
+
+SummaryFigures MergeSummary(const SummaryFigures& baidu, const SogouFigures& sogou) {
+  const auto either = [](const Text& first, const Text& second) {
+    return first.isEmpty() ? second : first;
   };
-  figure("标签_确诊", "确诊：", figures.confirmed);
-  figure("标签_疑似", "疑似：", figures.suspected);
-  figure("标签_死亡", "死亡：", figures.dead);
-  figure("标签_治愈", "治愈：", figures.cured);
+  SummaryFigures merged;
+  merged.confirmed = either(baidu.confirmed, sogou.confirmed);
+  merged.suspected = either(baidu.suspected, sogou.suspected);
+  merged.dead = either(baidu.dead, sogou.dead);
+  merged.cured = either(baidu.cured, sogou.cured);
+  merged.lastUpdate = baidu.lastUpdate;
+  return merged;
 }
 
 void FillNews(const WindowRef& window, const std::vector<NewsItem>& items) {

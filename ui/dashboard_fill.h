@@ -20,11 +20,15 @@ namespace om {
 void FillProvinces(const WindowRef& window, const std::vector<ProvinceFigures>& provinces);
 // 超级列表框2: the cities of one province, numbered from 1.
 void FillCities(const WindowRef& window, const ProvinceFigures& province);
-// 标签_确诊, 标签_疑似, 标签_死亡, 标签_治愈 and the update time in 透明标签2.
+// 标签_确诊, 标签_疑似, 标签_死亡, 标签_治愈 as "确诊：" + value and so on, and the update
+// time "最新更新：" + time in 透明标签2. A label whose value is empty keeps what it shows.
 void FillSummary(const WindowRef& window, const SummaryFigures& figures);
-// The rises against yesterday in 透明标签7 (confirmed), 9 (suspected), 8 (cured), 10 (dead);
-// with `asSummary` the Sogou figures also stand in for the summary labels.
-void FillSogou(const WindowRef& window, const SogouFigures& figures, bool asSummary);
+// The rises against yesterday, "较昨日↑" + rise, in 透明标签7 (confirmed), 9 (suspected),
+// 8 (cured) and 10 (dead); an empty rise keeps what its label shows.
+void FillRises(const WindowRef& window, const SogouFigures& figures);
+// The summary to show: each Baidu figure, with the Sogou figure standing in where Baidu has
+// none (a failed page, a rejected summary, a missing key); the update time from Baidu.
+SummaryFigures MergeSummary(const SummaryFigures& baidu, const SogouFigures& sogou);
 // 超级列表框3: title, site, time; the links go to GlobalList1, row by row.
 void FillNews(const WindowRef& window, const std::vector<NewsItem>& items);
 // 图片框_疫情分布图.

@@ -78,15 +78,19 @@ void Drain(std::atomic<bool>& busy, const std::function<bool()>& runOne,
   } while (pending());
 }
 
-// The summary labels from Baidu, the rises (and, while Baidu fails, the figures) from Sogou.
+// The summary labels from Baidu, with Sogou standing in for what Baidu lacks; the rises from
+// Sogou. A Baidu page whose summary yields no figure counts as failing.
 bool RefreshSummary(const DashboardContext& context) {
-  Fetched<SummaryFigures> baidu = FetchBaidu(context.endpoints, context.transfer);
-  ReportSource(BaiduName(), baidu.ok());
-  if (baidu.ok()) FillSummary(context.window, baidu.value);
-  Fetched<SogouFigures> sogou = FetchSogou(context.endpoints, context.transfer);
+  const Fetched<SummaryFigures> baidu = FetchBaidu(context.endpoints, context.transfer);
+  const Fetched<SogouFigures> sogou = FetchSogou(context.endpoints, context.transfer);
+  const SummaryFigures& b = baidu.value;
+  const bool baiduOk = baidu.ok() && !(b.confirmed.isEmpty() && b.suspected.isEmpty() &&
+                                       b.dead.isEmpty() && b.cured.isEmpty());
+  ReportSource(BaiduName(), baiduOk);
   ReportSource(SogouName(), sogou.ok());
-  if (sogou.ok()) FillSogou(context.window, sogou.value, !baidu.ok());
-  return baidu.ok() && sogou.ok();
+  FillSummary(context.window, MergeSummary(b, sogou.value));
+  FillRises(context.window, sogou.value);
+  return baiduOk && sogou.ok();
 }
 
 void RefillShownProvince(const WindowRef& window, const std::vector<ProvinceFigures>& provinces) {
