@@ -28,6 +28,7 @@ namespace {
 constexpr int kPollMs = 50;
 // Time for the changes that the last worker queued to reach the controls.
 constexpr int kSettleMs = 100;
+constexpr int kClockShownMs = 1500;
 
 DemoRunFacts CurrentFacts(bool complete) {
   DemoRunFacts facts;
@@ -86,6 +87,8 @@ class DemoScript {
  private:
   bool filled() const {
     const int wanted = options_.refreshes;
+    // A screenshot waits for the status strip's clock to show the time once.
+    if (!options_.screenshotFile.isEmpty() && clock_.elapsed() < kClockShownMs) return false;
     return FinishedRuns(DashboardWork::Statistics) >= wanted &&
            FinishedRuns(DashboardWork::NewsAndMap) >= wanted &&
            (!options_.sameTrip || FinishedRuns(DashboardWork::SameTrip) >= 1) &&

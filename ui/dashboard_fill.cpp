@@ -28,21 +28,12 @@ Text LinkAt(Guarded<TextList>& links, int row) {
 
 }  // namespace
 
-int FiguresImage(const Text& confirmed) {
-  const int count = confirmed.toInteger();
-  if (count < 10) return 0;
-  if (count < 100) return 1;
-  if (count < 1000) return 2;
-  return 3;
-}
-
 void FillProvinces(const WindowRef& window, const std::vector<ProvinceFigures>& provinces) {
   const ControlRef list = Control(window, "超级列表框1");
   list.clearRows();
   for (size_t i = 0; i < provinces.size(); ++i) {
     const ProvinceFigures& p = provinces[i];
     list.addRow({RowNumber(i), p.shortName, p.confirmed, p.cured, p.dead});
-    list.setRowImage(static_cast<int>(i), FiguresImage(p.confirmed));
   }
 }
 
@@ -52,7 +43,6 @@ void FillCities(const WindowRef& window, const ProvinceFigures& province) {
   for (size_t i = 0; i < province.cities.size(); ++i) {
     const CityFigures& c = province.cities[i];
     list.addRow({RowNumber(i), c.name, c.confirmed, c.cured, c.dead});
-    list.setRowImage(static_cast<int>(i), FiguresImage(c.confirmed));
   }
 }
 

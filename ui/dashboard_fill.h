@@ -16,7 +16,8 @@ namespace om {
 // handles, so these may run on any thread; the values travel by copy. None of them is called
 // with an empty or failed result: the controls keep what they show until good data replace it.
 
-// 超级列表框1: 序号 from 1, short name, confirmed, cured, dead; a small image by size.
+// 超级列表框1: 序号 from 1, short name, confirmed, cured, dead. Rows carry no small image:
+// in the 38-pixel 序号 column an image leaves no room for two-digit numbers.
 void FillProvinces(const WindowRef& window, const std::vector<ProvinceFigures>& provinces);
 // 超级列表框2: the cities of one province, numbered from 1.
 void FillCities(const WindowRef& window, const ProvinceFigures& province);
@@ -39,9 +40,6 @@ void FillSameTrip(const WindowRef& window, const std::vector<SameTripEntry>& ent
 void FillRumours(const WindowRef& window, const std::vector<RumourEntry>& entries);
 // 透明标签5: when data last arrived and which sources fail.
 void FillStatus(const WindowRef& window, const Text& status);
-
-// The small image of a figures row: 0 below 10 confirmed, 1 below 100, 2 below 1000, 3 above.
-int FiguresImage(const Text& confirmed);
 
 // The link kept for a row of the news list (GlobalList1) or the same-trip list (GlobalList2);
 // empty when there is none.
