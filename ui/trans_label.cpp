@@ -1,4 +1,5 @@
 #include <QPainter>
+#include <QTextLayout>
 #include <QWidget>
 
 #include "data/qt_text.h"
@@ -37,15 +38,45 @@ class TransparentText : public QWidget {
     painter.setPen(colour_);
     painter.setFont(font());
     if (props_.wordWrap) {
-      QString lines = text_;
-      lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-      painter.drawText(rect(), ToQtAlign(props_.align, kAlignTop) | Qt::TextWordWrap, lines);
+      drawWrapped(painter);
     } else {
       painter.drawText(rect(), ToQtAlign(props_.align, props_.valign) | Qt::TextSingleLine, text_);
     }
   }
 
  private:
+  // Lines are as far apart as the character height plus one pixel, as the classic text
+  // renderer sets them; the CJK face's own, looser line spacing would push the last
+  // paragraphs of a long caption out of its box.
+  void drawWrapped(QPainter& painter) const {
+    const int charHeight = props_.font.isDefault() ? kDefaultFontHeight : props_.font.height;
+    const qreal lineHeight = charHeight + 1;
+    const QFontMetricsF metrics(font());
+    const qreal baselineOffset = (lineHeight + metrics.ascent() - metrics.descent()) / 2;
+    QTextOption option(ToQtAlign(props_.align, kAlignTop));
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QString all = text_;
+    all.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    qreal y = 0;
+    for (const QString& paragraph : all.split(QLatin1Char('\n'))) {
+      if (paragraph.isEmpty()) {
+        y += lineHeight;
+        continue;
+      }
+      QTextLayout layout(paragraph, font());
+      layout.setTextOption(option);
+      layout.beginLayout();
+      for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width());
+        line.setPosition(QPointF(0, y + baselineOffset - line.ascent()));
+        y += lineHeight;
+      }
+      layout.endLayout();
+      layout.draw(&painter, QPointF(0, 0));
+      if (y > height()) break;
+    }
+  }
+
   TransLabelProps props_;
   QColor colour_;
   QString text_;
