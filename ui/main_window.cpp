@@ -5,6 +5,7 @@
 #include "app/conversions.h"
 #include "app/datetime.h"
 #include "ui/artwork.h"
+#include "ui/record.h"
 
 namespace om {
 namespace {
@@ -14,20 +15,7 @@ constexpr int kRefreshInterval = 30000;
 
 ControlRecord Record(const char* name, const char* parent, int left, int top, int width, int height,
                      ControlProps props) {
-  ControlRecord record;
-  record.name = T(name);
-  record.parent = T(parent);
-  record.left = left;
-  record.top = top;
-  record.width = width;
-  record.height = height;
-  record.props = std::move(props);
-  const ControlKind kind = record.kind();
-  record.tabStop = kind == ControlKind::EditBox || kind == ControlKind::Button ||
-                   kind == ControlKind::ComboBox || kind == ControlKind::ListView ||
-                   kind == ControlKind::SplitterBar;
-  record.visible = kind != ControlKind::Timer;
-  return record;
+  return Place(name, parent, left, top, width, height, std::move(props));
 }
 
 TransLabelProps Caption(const char* caption, Colour colour, Font font = Font{}) {

@@ -2,6 +2,7 @@
 
 #include "ui/artwork.h"
 #include "ui/main_window.h"
+#include "ui/record.h"
 
 namespace om {
 namespace {
@@ -12,19 +13,7 @@ const Colour kGrey = Colour::Rgb(128, 128, 128);
 
 ControlRecord OnPage(int page, const char* name, int left, int top, int width, int height,
                      ControlProps props) {
-  ControlRecord record;
-  record.name = T(name);
-  record.parent = T(kPages);
-  record.page = page;
-  record.left = left;
-  record.top = top;
-  record.width = width;
-  record.height = height;
-  record.props = std::move(props);
-  const ControlKind kind = record.kind();
-  record.tabStop = kind == ControlKind::EditBox || kind == ControlKind::Button ||
-                   kind == ControlKind::ComboBox || kind == ControlKind::ListView;
-  return record;
+  return Place(name, kPages, left, top, width, height, std::move(props), page);
 }
 
 TransLabelProps Hint(const char* caption, Colour colour, int align = kAlignCentre) {
