@@ -1,6 +1,7 @@
 #include "ui/window_snapshot.h"
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 
 namespace om {
@@ -11,9 +12,12 @@ bool PaintsSomething(QWidget* widget) {
   QImage image(widget->size(), QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   widget->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-  const QRgb first = image.pixel(0, 0);
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
+  // Inside a frame's border only: a border alone is no picture.
+  const QRect area = widget->contentsRect().intersected(image.rect());
+  if (area.isEmpty()) return false;
+  const QRgb first = image.pixel(area.topLeft());
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
       if (image.pixel(x, y) != first) return true;
   return false;
 }

@@ -34,8 +34,8 @@ struct WindowSnapshot {
 };
 
 // Reads every control that `description` names from the open window. Read-only; window
-// thread only. A picture box counts as holding a picture when its own painting (background
-// and picture, without child controls) is not one plain colour.
+// thread. A picture box counts as holding a picture when its own painting inside its border
+// (background and picture, without child controls) is not one plain colour.
 WindowSnapshot SnapshotWindow(const WindowRef& window, const WindowDescription& description);
 
 // The kind's name as the control layer spells it ("TransLabel", "ListView", ...).
