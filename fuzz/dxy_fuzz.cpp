@@ -34,7 +34,8 @@ void CheckStructure(std::string_view json) {
     const size_t end = om::ContainerEnd(json, object.open);
     OM_FUZZ_CHECK(end == object.end);
     if (end != std::string_view::npos) {
-      OM_FUZZ_CHECK(end > object.open && end <= json.size() && json[end - 1] == '}');
+      OM_FUZZ_CHECK(end > object.open && end <= json.size() &&
+                    (json[end - 1] == '}' || json[end - 1] == ']'));
       OM_FUZZ_CHECK(om::OwnLevel(json.substr(object.open, end - object.open)).size() <=
                     end - object.open);
     }
