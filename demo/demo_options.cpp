@@ -42,6 +42,11 @@ QString DemoUsage() {
       "                           run a same-trip search (TYPEINDEX 0..7 as in the combo box)\n"
       "  --query-rumour WORD      run a rumour check\n"
       "  --click-province ROW     click a row of the province list (from 0)\n"
+      "  --double-click-news ROW  double-click a row of the news list (from 0)\n"
+      "  --double-click-same-trip ROW\n"
+      "                           double-click a row of the same-trip results (from 0)\n"
+      "  --record-links           record the links the window would open instead of opening\n"
+      "                           them (they appear in the state)\n"
       "  --page N                 show tab page N (0..4)\n"
       "  --quit-after-refresh     quit once the first refresh and the queries have filled the\n"
       "                           window\n"
@@ -87,6 +92,12 @@ ParsedDemoOptions ParseDemoOptions(const QStringList& arguments) {
       ok = Take(arguments, at, 1, v) && (o.rumourWord = v[0], true);
     } else if (name == QStringLiteral("--click-province")) {
       ok = Take(arguments, at, 1, v) && Number(v[0], o.provinceRow, 0);
+    } else if (name == QStringLiteral("--double-click-news")) {
+      ok = Take(arguments, at, 1, v) && Number(v[0], o.newsRowToOpen, 0);
+    } else if (name == QStringLiteral("--double-click-same-trip")) {
+      ok = Take(arguments, at, 1, v) && Number(v[0], o.sameTripRowToOpen, 0);
+    } else if (name == QStringLiteral("--record-links")) {
+      o.recordLinks = true;
     } else if (name == QStringLiteral("--page")) {
       ok = Take(arguments, at, 1, v) && Number(v[0], o.page, 0) && o.page <= 4;
     } else if (name == QStringLiteral("--quit-after-refresh")) {

@@ -20,6 +20,9 @@ struct DemoOptions {
   std::optional<SameTrip> sameTrip;
   std::optional<QString> rumourWord;
   int provinceRow = -1;
+  int newsRowToOpen = -1;
+  int sameTripRowToOpen = -1;
+  bool recordLinks = false;
   int page = -1;
   bool quitAfterRefresh = false;
   int timeoutMs = 60000;

@@ -7,12 +7,14 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #include "app/program.h"
 #include "data/qt_text.h"
 #include "demo/demo_options.h"
+#include "demo/link_recorder.h"
 #include "demo/replay_server.h"
 #include "demo/state_dump.h"
 #include "ui/dashboard.h"
@@ -48,24 +50,47 @@ void ClickButton(const WindowRef& window, const char* name) {
     button->click();
 }
 
-// A left-button release over a row, as the user's click ends; the list raises Clicked.
-bool ClickRow(const WindowRef& window, const char* name, int row) {
+// The left-button event `type` over a row of a list, after the row became the current one,
+// as the user's click makes it; the list raises Clicked or DoubleClicked. False while the list
+// has no such row.
+bool MouseOnRow(const WindowRef& window, const char* name, int row, QEvent::Type type) {
   auto* table = qobject_cast<QTableWidget*>(window.control(T(name)).widget());
   if (!table || row >= table->rowCount() || !table->item(row, 0)) return false;
   table->scrollToItem(table->item(row, 0));
   table->setCurrentCell(row, 0);
   const QPointF at = QPointF(table->visualItemRect(table->item(row, 0)).center());
-  QMouseEvent release(QEvent::MouseButtonRelease, at, table->viewport()->mapToGlobal(at),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(table->viewport(), &release);
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent event(type, at, table->viewport()->mapToGlobal(at), Qt::LeftButton, held,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(table->viewport(), &event);
   return true;
 }
+
+// One row action the options ask for: done once the list has the row and `ready` holds.
+struct RowAction {
+  const char* list;
+  int row;
+  QEvent::Type type;
+  DashboardWork after;
+  bool done = false;
+};
 
 // Drives the open window as the options ask, on the window thread.
 class DemoScript {
  public:
   DemoScript(DemoOptions options, WindowRef window)
-      : options_(std::move(options)), window_(std::move(window)) {}
+      : options_(std::move(options)), window_(std::move(window)) {
+    if (options_.recordLinks) links_ = std::make_unique<LinkRecorder>();
+    if (options_.provinceRow >= 0)
+      rowActions_.push_back({"超级列表框1", options_.provinceRow, QEvent::MouseButtonRelease,
+                             DashboardWork::Statistics});
+    if (options_.newsRowToOpen >= 0)
+      rowActions_.push_back({"超级列表框3", options_.newsRowToOpen, QEvent::MouseButtonDblClick,
+                             DashboardWork::NewsAndMap});
+    if (options_.sameTripRowToOpen >= 0)
+      rowActions_.push_back({"超级列表框_同城", options_.sameTripRowToOpen,
+                             QEvent::MouseButtonDblClick, DashboardWork::SameTrip});
+  }
 
   void start() {
     clock_.start();
@@ -93,7 +118,9 @@ class DemoScript {
            FinishedRuns(DashboardWork::NewsAndMap) >= wanted &&
            (!options_.sameTrip || FinishedRuns(DashboardWork::SameTrip) >= 1) &&
            (!options_.rumourWord || FinishedRuns(DashboardWork::Rumour) >= 1) &&
-           (options_.provinceRow < 0 || FinishedRuns(DashboardWork::Cities) >= 1);
+           (options_.provinceRow < 0 || FinishedRuns(DashboardWork::Cities) >= 1) &&
+           std::all_of(rowActions_.begin(), rowActions_.end(),
+                       [](const RowAction& action) { return action.done; });
   }
 
   void reportProgress() {
@@ -113,9 +140,9 @@ class DemoScript {
 
   void poll() {
     reportProgress();
-    if (options_.provinceRow >= 0 && !provinceClicked_ &&
-        FinishedRuns(DashboardWork::Statistics) >= 1)
-      provinceClicked_ = ClickRow(window_, "超级列表框1", options_.provinceRow);
+    for (RowAction& action : rowActions_)
+      if (!action.done && FinishedRuns(action.after) >= 1)
+        action.done = MouseOnRow(window_, action.list, action.row, action.type);
     if (filled()) {
       finish(true);
     } else if (options_.quitAfterRefresh && clock_.elapsed() > options_.timeoutMs) {
@@ -137,7 +164,12 @@ class DemoScript {
     if (!options_.stateFile.isEmpty()) {
       const WindowSnapshot snapshot =
           SnapshotWindow(window_, MainWindowDescription(MainWindowActions{}));
-      const QByteArray json = StateJson(snapshot, OpenDashboardMessages(), CurrentFacts(complete));
+      DemoRunFacts facts = CurrentFacts(complete);
+      if (links_) {
+        facts.linksRecorded = true;
+        facts.openedLinks = links_->links();
+      }
+      const QByteArray json = StateJson(snapshot, OpenDashboardMessages(), facts);
       if (!WriteStateFile(options_.stateFile, json))
         std::fprintf(stderr, "orvanta-demo: cannot write %s\n",
                      options_.stateFile.toLocal8Bit().constData());
@@ -155,7 +187,8 @@ class DemoScript {
   QTimer poll_;
   QElapsedTimer clock_;
   QString lastProgress_;
-  bool provinceClicked_ = false;
+  std::vector<RowAction> rowActions_;
+  std::unique_ptr<LinkRecorder> links_;
 };
 
 TransferSettings DemoTransfer(int fetchTimeoutMs) {

@@ -102,6 +102,8 @@ QByteArray StateJson(const WindowSnapshot& window, const std::vector<OpenMessage
                    {QStringLiteral("visible"), visible},
                    {QStringLiteral("messageBoxes"), boxes},
                    {QStringLiteral("run"), Facts(facts)}};
+  if (facts.linksRecorded)
+    root.insert(QStringLiteral("openedLinks"), QJsonArray::fromStringList(facts.openedLinks));
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "ui/dashboard_messages.h"
@@ -20,6 +21,9 @@ struct DemoRunFacts {
   int sameTripRuns = 0;
   int rumourRuns = 0;
   int skippedRuns = 0;
+  // The links handed to the browser, when they were recorded.
+  bool linksRecorded = false;
+  QStringList openedLinks;
 };
 
 // The window as JSON (UTF-8, indented):
@@ -32,7 +36,8 @@ struct DemoRunFacts {
 //    "timers": {name: interval},
 //    "visible": {name: bool} for every control,
 //    "messageBoxes": [{"title": ..., "text": ...}],
-//    "run": {"complete": bool, "statisticsRuns": n, ...}}
+//    "run": {"complete": bool, "statisticsRuns": n, ...},
+//    "openedLinks": [...] only when links were recorded}
 QByteArray StateJson(const WindowSnapshot& window, const std::vector<OpenMessage>& messages,
                      const DemoRunFacts& facts);
 
