@@ -45,6 +45,7 @@ QString DemoUsage() {
       "  --double-click-news ROW  double-click a row of the news list (from 0)\n"
       "  --double-click-same-trip ROW\n"
       "                           double-click a row of the same-trip results (from 0)\n"
+      "  --press-cured-label      press the left button on the cured-count label\n"
       "  --record-links           record the links the window would open instead of opening\n"
       "                           them (they appear in the state)\n"
       "  --page N                 show tab page N (0..4)\n"
@@ -96,6 +97,8 @@ ParsedDemoOptions ParseDemoOptions(const QStringList& arguments) {
       ok = Take(arguments, at, 1, v) && Number(v[0], o.newsRowToOpen, 0);
     } else if (name == QStringLiteral("--double-click-same-trip")) {
       ok = Take(arguments, at, 1, v) && Number(v[0], o.sameTripRowToOpen, 0);
+    } else if (name == QStringLiteral("--press-cured-label")) {
+      o.pressCuredLabel = true;
     } else if (name == QStringLiteral("--record-links")) {
       o.recordLinks = true;
     } else if (name == QStringLiteral("--page")) {

@@ -23,6 +23,7 @@ struct DemoOptions {
   int newsRowToOpen = -1;
   int sameTripRowToOpen = -1;
   bool recordLinks = false;
+  bool pressCuredLabel = false;
   int page = -1;
   bool quitAfterRefresh = false;
   int timeoutMs = 60000;

@@ -66,6 +66,16 @@ bool MouseOnRow(const WindowRef& window, const char* name, int row, QEvent::Type
   return true;
 }
 
+// A left-button press on a control, as the user's press starts.
+void PressOn(const WindowRef& window, const char* name) {
+  QWidget* widget = window.control(T(name)).widget();
+  if (!widget) return;
+  const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+  QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &press);
+}
+
 // One row action the options ask for: done once the list has the row and `ready` holds.
 struct RowAction {
   const char* list;
@@ -105,6 +115,7 @@ class DemoScript {
       window_.control(T("编辑框_谣言查询")).setCaption(fromQString(*options_.rumourWord));
       ClickButton(window_, "按钮_谣言查询");
     }
+    if (options_.pressCuredLabel) PressOn(window_, "标签_治愈");
     poll_.callOnTimeout([this] { poll(); });
     poll_.start(kPollMs);
   }
@@ -119,6 +130,7 @@ class DemoScript {
            (!options_.sameTrip || FinishedRuns(DashboardWork::SameTrip) >= 1) &&
            (!options_.rumourWord || FinishedRuns(DashboardWork::Rumour) >= 1) &&
            (options_.provinceRow < 0 || FinishedRuns(DashboardWork::Cities) >= 1) &&
+           (!options_.pressCuredLabel || FinishedRuns(DashboardWork::Summary) >= 1) &&
            std::all_of(rowActions_.begin(), rowActions_.end(),
                        [](const RowAction& action) { return action.done; });
   }
