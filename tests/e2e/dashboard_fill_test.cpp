@@ -128,21 +128,15 @@ TEST(DashboardFill, NewsListAndMapPictureAreFilled) {
   EXPECT_EQ(run.state[Q("currentPage")].toInt(), 0);
 }
 
-}  // namespace
-}  // namespace om::e2e
-
-namespace om::e2e {
-namespace {
-
 TEST(DashboardFill, PressOnTheCuredLabelRefreshesTheSummaryOnce) {
   for (bool press : {false, true}) {
     QStringList arguments;
-    if (press) arguments << QString::fromUtf8("--press-cured-label");
+    if (press) arguments << Q("--press-cured-label");
     const DemoRun run = RunDemo(arguments);
     ASSERT_TRUE(run.finished);
-    ASSERT_TRUE(run.state[QString::fromUtf8("run")][QString::fromUtf8("complete")].toBool());
+    ASSERT_TRUE(run.state[Q("run")][Q("complete")].toBool());
     EXPECT_EQ(RunCount(run.state, "summaryRuns"), press ? 1 : 0);
-    EXPECT_TRUE(Label(run.state, "标签_治愈").startsWith(QString::fromUtf8("治愈：3")));
+    EXPECT_TRUE(Label(run.state, "标签_治愈").startsWith(Q("治愈：3")));
   }
 }
 
