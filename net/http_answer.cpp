@@ -27,13 +27,16 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
          });
 }
 
-std::vector<std::string_view> lines(std::string_view block) {
-  std::vector<std::string_view> out;
+// The lines of the block. A carriage return inside a line stands for a blank, as HTTP asks of a
+// recipient, so that no cookie or address handed on carries one into a later request.
+std::vector<std::string> lines(std::string_view block) {
+  std::vector<std::string> out;
   while (!block.empty()) {
     std::size_t end = block.find('\n');
     std::string_view line = block.substr(0, end);
     if (line.ends_with('\r')) line.remove_suffix(1);
-    out.push_back(line);
+    std::string& kept = out.emplace_back(line);
+    std::replace(kept.begin(), kept.end(), '\r', ' ');
     if (end == std::string_view::npos) break;
     block.remove_prefix(end + 1);
   }
@@ -41,9 +44,9 @@ std::vector<std::string_view> lines(std::string_view block) {
 }
 
 // The value of the first line named `name` (given with its colon), if any.
-std::optional<std::string_view> headerValue(std::string_view block, std::string_view name) {
+std::optional<std::string> headerValue(std::string_view block, std::string_view name) {
   for (std::string_view line : lines(block)) {
-    if (startsWithNoCase(line, name)) return trimmed(line.substr(name.size()));
+    if (startsWithNoCase(line, name)) return std::string(trimmed(line.substr(name.size())));
   }
   return std::nullopt;
 }
@@ -91,7 +94,8 @@ void apply(std::vector<Pair>& pairs, const Pair& update) {
 
 Text updatedCookies(const Text& cookies, const Text& answerHeaders) {
   std::vector<Pair> pairs = cookiePairs(cookies.bytes());
-  for (std::string_view line : lines(answerHeaders.bytes())) {
+  for (const std::string& kept : lines(answerHeaders.bytes())) {
+    std::string_view line = kept;
     if (!startsWithNoCase(line, "Set-Cookie:")) continue;
     std::string_view attributes = line.substr(11);
     auto update = splitPair(attributes.substr(0, attributes.find(';')));

@@ -8,5 +8,6 @@ om_test(om_net_fetch_tests
   fetch_headers_test.cpp
   fetch_answer_test.cpp
   web_request_test.cpp
-  page_fetch_test.cpp)
+  page_fetch_test.cpp
+  answer_headers_fuzz_test.cpp)
 target_link_libraries(om_net_fetch_tests PRIVATE om_net PkgConfig::OM_FETCH_HTTPLIB Threads::Threads)
