@@ -76,7 +76,7 @@ void PressOn(const WindowRef& window, const char* name) {
   QCoreApplication::sendEvent(widget, &press);
 }
 
-// One row action the options ask for: done once the list has the row and `ready` holds.
+// One row action the options ask for: made once its list is filled and has the row.
 struct RowAction {
   const char* list;
   int row;
