@@ -72,6 +72,11 @@ struct JsonDocument::Engine {
   std::chrono::milliseconds timeLimit = kDefaultTimeLimit;
   // Compiled read expressions by shape; see read().
   QHash<QString, QJSValue> readers;
+  // A read of the program's own runs in no time unless the tree itself runs script (getters,
+  // say): once a read runs out of time the tree is taken for hostile, and later reads fail at
+  // once until a Parse brings a new tree. Otherwise one answer could hold its task for the
+  // time limit on every field it has.
+  bool hostileTree = false;
 };
 
 namespace {
@@ -128,7 +133,7 @@ bool JsonDocument::read(const QString& expression, QJSValue* result) const {
   // tells a thrown error from a value; the reads are then calls. The function reads exactly
   // what the expression would.
   Engine& engine = *engine_;
-  if (!engine.js) return false;
+  if (!engine.js || engine.hostileTree) return false;
   const ExpressionShape shape = shapeOf(expression);
   auto found = engine.readers.constFind(shape.text);
   QJSValue reader;
@@ -145,11 +150,15 @@ bool JsonDocument::read(const QString& expression, QJSValue* result) const {
   QJSValueList arguments;
   for (int index : shape.indexes) arguments.append(QJSValue(index));
   QJSValue value;
+  const auto started = std::chrono::steady_clock::now();
   {
     EvalWatchdog::Guard guard(engine.js.get(), engine.timeLimit);
     value = reader.call(arguments);
   }
-  if (!value.isArray()) return false;  // null: the expression threw; an error: interrupted
+  if (!value.isArray()) {  // null: the expression threw; an error: interrupted
+    if (std::chrono::steady_clock::now() - started >= engine.timeLimit) engine.hostileTree = true;
+    return false;
+  }
   if (result) *result = value.property(0);
   return true;
 }
@@ -170,6 +179,7 @@ bool JsonDocument::Parse(const Text& json) {
       run(kStaging + QStringLiteral(" != null"), &loaded) && loaded.toBool() &&
       run(kRoot + QStringLiteral(" = ") + kStaging);
   run(kStaging + QStringLiteral(" = null"));
+  if (ok) engine_->hostileTree = false;
   return ok;
 }
 
