@@ -56,7 +56,8 @@ QString DemoUsage() {
       "  --refresh-interval MS    refresh every MS milliseconds instead of 30 s\n"
       "  --refreshes N            wait for N refreshes instead of the first\n"
       "  --fetch-timeout MS       end every fetch after MS milliseconds\n"
-      "  --endless FILE           answers served from sample FILE never end\n");
+      "  --endless FILE           answers served from sample FILE never end\n"
+      "  --quit-on-first-paint    print \"first-paint\" once the window has painted and quit\n");
 }
 
 QString DefaultSamplesDir(const QString& executableDir) {
@@ -115,6 +116,8 @@ ParsedDemoOptions ParseDemoOptions(const QStringList& arguments) {
       ok = Take(arguments, at, 1, v) && Number(v[0], o.fetchTimeoutMs, 1);
     } else if (name == QStringLiteral("--endless")) {
       ok = Take(arguments, at, 1, v) && (o.endlessFile = v[0], true);
+    } else if (name == QStringLiteral("--quit-on-first-paint")) {
+      o.quitOnFirstPaint = true;
     } else {
       parsed.error = QStringLiteral("unknown option: ") + name;
       return parsed;

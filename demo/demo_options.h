@@ -33,6 +33,8 @@ struct DemoOptions {
   int refreshes = 1;
   int fetchTimeoutMs = 0;
   QString endlessFile;
+  // Test-only: print "first-paint" once the window has painted for the first time and quit.
+  bool quitOnFirstPaint = false;
 };
 
 struct ParsedDemoOptions {

@@ -15,6 +15,7 @@
 #include "data/qt_text.h"
 #include "demo/demo_options.h"
 #include "demo/link_recorder.h"
+#include "demo/paint_probe.h"
 #include "demo/replay_server.h"
 #include "demo/state_dump.h"
 #include "ui/dashboard.h"
@@ -253,6 +254,12 @@ void RunDemo(int argc, char** argv) {
     if (!window.isOpen()) return false;
     script = std::make_unique<DemoScript>(options, window);
     script->start();
+    if (options.quitOnFirstPaint) {
+      AfterFirstPaint(window.widget(), [] {
+        std::printf("first-paint\n");
+        ShutdownAndExit();
+      });
+    }
     return true;
   });
   ShutdownAndExit();

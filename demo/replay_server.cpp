@@ -1,6 +1,7 @@
 #include "demo/replay_server.h"
 
 #include <httplib.h>
+#include <pthread.h>
 
 #include <atomic>
 #include <chrono>
@@ -126,7 +127,12 @@ ReplayServer::ReplayServer(Options options) : impl_(std::make_unique<Impl>()) {
       });
   impl_->port = impl_->server.bind_to_any_port("127.0.0.1");
   if (impl_->port <= 0) return;
-  impl_->thread = std::thread([impl = impl_.get()] { impl->server.listen_after_bind(); });
+  impl_->thread = std::thread([impl = impl_.get()] {
+    // The server's pool threads start from this one and take its name, so that a look at the
+    // process's threads tells the server's apart from the program's own.
+    pthread_setname_np(pthread_self(), "om-replay");
+    impl->server.listen_after_bind();
+  });
   while (!impl_->server.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
