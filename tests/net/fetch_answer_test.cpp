@@ -92,7 +92,11 @@ TEST(DeclaredCharset, FoundAnywhereInLargeBody) {
 }
 
 TEST(DeclaredCharset, ZeroByteEndsSearchedText) {
-  EXPECT_TRUE(http::declaredCharset(std::string("<p>\0<meta charset=utf-8>", 26)).isEmpty());
+  const char page[] = "<p>\0<meta charset=utf-8>";
+  std::string text(page, sizeof page - 1);
+  EXPECT_TRUE(http::declaredCharset(text).isEmpty());
+  text[3] = ' ';
+  EXPECT_EQ(http::declaredCharset(text).bytes(), "utf-8");
 }
 
 TEST(BodyInGbk, Utf8PageConvertedToGbk) {
