@@ -1,8 +1,18 @@
+# Sanitizers every target is built with: a list such as "address;undefined" or "thread".
+set(OM_SANITIZE "" CACHE STRING "Sanitizers for every target, e.g. address;undefined or thread")
+
 # Shared compile settings for every target of the project.
 function(om_target_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
   if(OM_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  if(OM_SANITIZE)
+    # A finding ends the run instead of being reported and carried on past.
+    list(JOIN OM_SANITIZE "," _sanitizers)
+    target_compile_options(${target} PRIVATE -fsanitize=${_sanitizers} -fno-sanitize-recover=all
+                                             -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=${_sanitizers})
   endif()
   # Every conversion between bytes and QString must be spelled out.
   target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
