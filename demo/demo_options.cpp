@@ -30,6 +30,12 @@ bool Number(const QString& text, int& out, int minimum) {
   return true;
 }
 
+bool TakeHostile(const QString& text, std::vector<HostileAnswer>& all) {
+  const std::optional<HostileAnswer> hostile = ParseHostileAnswer(text.toStdString());
+  if (hostile) all.push_back(*hostile);
+  return hostile.has_value();
+}
+
 }  // namespace
 
 QString DemoUsage() {
@@ -57,6 +63,9 @@ QString DemoUsage() {
       "  --refreshes N            wait for N refreshes instead of the first\n"
       "  --fetch-timeout MS       end every fetch after MS milliseconds\n"
       "  --endless FILE           answers served from sample FILE never end\n"
+      "  --hostile MODE:FILE[:N]  answers from sample FILE misbehave after N good ones (MODE:\n"
+      "                           silent, drip, huge or flood); may be given more than once\n"
+      "  --heartbeat MS           print a heartbeat line (clock label, memory) every MS ms\n"
       "  --quit-on-first-paint    print \"first-paint\" once the window has painted and quit\n");
 }
 
@@ -116,6 +125,10 @@ ParsedDemoOptions ParseDemoOptions(const QStringList& arguments) {
       ok = Take(arguments, at, 1, v) && Number(v[0], o.fetchTimeoutMs, 1);
     } else if (name == QStringLiteral("--endless")) {
       ok = Take(arguments, at, 1, v) && (o.endlessFile = v[0], true);
+    } else if (name == QStringLiteral("--hostile")) {
+      ok = Take(arguments, at, 1, v) && TakeHostile(v[0], o.hostile);
+    } else if (name == QStringLiteral("--heartbeat")) {
+      ok = Take(arguments, at, 1, v) && Number(v[0], o.heartbeatMs, 1);
     } else if (name == QStringLiteral("--quit-on-first-paint")) {
       o.quitOnFirstPaint = true;
     } else {

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
+
+#include "demo/hostile_answers.h"
 
 namespace om {
 
@@ -33,6 +36,10 @@ struct DemoOptions {
   int refreshes = 1;
   int fetchTimeoutMs = 0;
   QString endlessFile;
+  // Test-only: sample files whose answers misbehave on purpose, and the period of the
+  // "heartbeat" lines that show the window thread alive (0: none).
+  std::vector<HostileAnswer> hostile;
+  int heartbeatMs = 0;
   // Test-only: print "first-paint" once the window has painted for the first time and quit.
   bool quitOnFirstPaint = false;
 };

@@ -14,6 +14,7 @@
 #include "app/program.h"
 #include "data/qt_text.h"
 #include "demo/demo_options.h"
+#include "demo/heartbeat.h"
 #include "demo/link_recorder.h"
 #include "demo/paint_probe.h"
 #include "demo/replay_server.h"
@@ -119,6 +120,10 @@ class DemoScript {
     if (options_.pressCuredLabel) PressOn(window_, "标签_治愈");
     poll_.callOnTimeout([this] { poll(); });
     poll_.start(kPollMs);
+    if (options_.heartbeatMs > 0) {
+      heartbeat_.callOnTimeout([this] { beat(); });
+      heartbeat_.start(options_.heartbeatMs);
+    }
   }
 
  private:
@@ -151,6 +156,12 @@ class DemoScript {
     std::fflush(stdout);
   }
 
+  void beat() {
+    const QString clock = toQString(window_.control(T("标签5")).caption());
+    std::printf("%s\n", HeartbeatLine(clock_.elapsed(), clock).toUtf8().constData());
+    std::fflush(stdout);
+  }
+
   void poll() {
     reportProgress();
     for (RowAction& action : rowActions_)
@@ -168,6 +179,7 @@ class DemoScript {
     poll_.stop();
     QTimer::singleShot(kSettleMs, [this, complete] {
       reportProgress();
+      if (options_.heartbeatMs > 0) beat();
       writeOutputs(complete);
       if (options_.quitAfterRefresh) ShutdownAndExit();
     });
@@ -198,6 +210,7 @@ class DemoScript {
   DemoOptions options_;
   WindowRef window_;
   QTimer poll_;
+  QTimer heartbeat_;
   QElapsedTimer clock_;
   QString lastProgress_;
   std::vector<RowAction> rowActions_;
@@ -232,8 +245,11 @@ void RunDemo(int argc, char** argv) {
     options.samplesDir = DefaultSamplesDir(QCoreApplication::applicationDirPath());
 
   // Lives until the process ends: the process ends without unwinding.
-  auto* server =
-      new ReplayServer({options.samplesDir.toStdString(), options.endlessFile.toStdString()});
+  ReplayServer::Options serverOptions;
+  serverOptions.samplesDir = options.samplesDir.toStdString();
+  serverOptions.endlessFile = options.endlessFile.toStdString();
+  serverOptions.hostile = options.hostile;
+  auto* server = new ReplayServer(std::move(serverOptions));
   if (!server->running()) {
     std::fprintf(stderr, "orvanta-demo: the replay server could not start\n");
     std::_Exit(2);

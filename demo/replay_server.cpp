@@ -7,6 +7,7 @@
 #include <chrono>
 #include <fstream>
 #include <map>
+#include <mutex>
 #include <sstream>
 #include <thread>
 
@@ -77,6 +78,18 @@ struct ReplayServer::Impl {
   int port = -1;
   std::atomic<int> requests{0};
   std::atomic<bool> stopping{false};
+  std::mutex servedMutex;
+  std::map<std::string, int> served;  // answers given so far, by file
+
+  // The misbehaviour due for this answer from `file`, or none.
+  const HostileAnswer* hostileFor(const std::string& file) {
+    const HostileAnswer* found = nullptr;
+    for (const HostileAnswer& h : options.hostile)
+      if (h.file == file) found = &h;
+    if (!found) return nullptr;
+    std::lock_guard lock(servedMutex);
+    return served[file]++ < found->goodAnswers ? nullptr : found;
+  }
 
   void answer(const httplib::Request& request, httplib::Response& response) {
     ++requests;
@@ -93,6 +106,10 @@ struct ReplayServer::Impl {
     if (!found) {
       response.status = 404;
       response.set_content("<html><body>not found</body></html>", "text/html");
+      return;
+    }
+    if (const HostileAnswer* hostile = hostileFor(file)) {
+      AnswerHostile(hostile->mode, std::move(body), ContentType(file), stopping, response);
       return;
     }
     if (file == options.endlessFile) {

@@ -2,6 +2,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "demo/hostile_answers.h"
 
 namespace om {
 
@@ -17,6 +20,8 @@ class ReplayServer {
     // A file name whose answers start and then never end (the body stops after a few bytes
     // and the connection stays open); empty for none.
     std::string endlessFile;
+    // Files whose answers misbehave on purpose (test only).
+    std::vector<HostileAnswer> hostile;
   };
 
   explicit ReplayServer(Options options);
