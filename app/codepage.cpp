@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -34,9 +35,10 @@ std::u32string decode(std::string_view in, const std::string& from, bool* known)
   if (!cv.ok() || in.empty()) return out;
   char* inPtr = const_cast<char*>(in.data());
   size_t inLeft = in.size();
-  std::u32string chunk;
+  // One buffer for every round: it holds all that is left, and a round after a bad byte must
+  // not cost the size of the rest again (that made invalid input quadratic).
+  std::u32string chunk(inLeft + 4, U'\0');
   while (inLeft > 0) {
-    chunk.assign(inLeft + 4, U'\0');
     char* outPtr = reinterpret_cast<char*>(chunk.data());
     size_t outLeft = chunk.size() * sizeof(char32_t);
     size_t r = iconv(cv.get(), &inPtr, &inLeft, &outPtr, &outLeft);
@@ -53,6 +55,11 @@ std::u32string decode(std::string_view in, const std::string& from, bool* known)
   return out;
 }
 
+// Characters handed to one iconv call while encoding. When a character is missing from the
+// target charset, glibc's multi-step conversion redoes the work of the whole call, so a long
+// input full of such characters (a page in Korean, say) would cost far more than its length.
+constexpr size_t kEncodeWindow = 64;
+
 // Encodes UTF-32 code points into a charset; a character it lacks becomes '?'.
 std::string encode(std::u32string_view in, const std::string& to, bool* known) {
   std::string out;
@@ -61,20 +68,22 @@ std::string encode(std::u32string_view in, const std::string& to, bool* known) {
   if (!cv.ok() || in.empty()) return out;
   char* inPtr = const_cast<char*>(reinterpret_cast<const char*>(in.data()));
   size_t inLeft = in.size() * sizeof(char32_t);
-  std::string chunk;
+  std::string chunk(kEncodeWindow * sizeof(char32_t) + 16, '\0');
   while (inLeft > 0) {
-    chunk.assign(inLeft + 16, '\0');
+    size_t part = std::min(inLeft, kEncodeWindow * sizeof(char32_t));
+    const size_t rest = inLeft - part;
     char* outPtr = chunk.data();
     size_t outLeft = chunk.size();
-    size_t r = iconv(cv.get(), &inPtr, &inLeft, &outPtr, &outLeft);
+    size_t r = iconv(cv.get(), &inPtr, &part, &outPtr, &outLeft);
+    inLeft = rest + part;
     out.append(chunk.data(), chunk.size() - outLeft);
     if (r == static_cast<size_t>(-1) && (errno == EILSEQ || errno == EINVAL)) {
       out.push_back('?');
       inPtr += sizeof(char32_t);
       inLeft -= sizeof(char32_t);
       iconv(cv.get(), nullptr, nullptr, nullptr, nullptr);
-    } else if (r == static_cast<size_t>(-1)) {
-      break;
+    } else if (r == static_cast<size_t>(-1) && errno != E2BIG) {
+      break;  // E2BIG only means the chunk is full: the next round takes the rest
     }
   }
   return out;

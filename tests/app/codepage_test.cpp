@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace om {
 namespace {
 
@@ -22,6 +24,18 @@ TEST(CodePage, CharacterGbkLacksBecomesQuestionMark) {
 TEST(CodePage, MalformedInputDoesNotStopConversion) {
   EXPECT_EQ(gbkToUtf8("a\xFF"), "a\xEF\xBF\xBD");
   EXPECT_EQ(utf8ToGbk("a\xC3(b"), "a?(b");
+}
+
+// A fetched page may be all broken bytes, or all characters GBK lacks; each such byte or
+// character once cost a pass over the rest of the input, so a megabyte took most of a minute.
+TEST(CodePage, ConversionOfBadInputTakesLinearTime) {
+  const std::string broken(1 << 20, '\xFF');
+  std::string lacking;
+  for (int i = 0; i < (1 << 18); ++i) lacking += "한";
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(utf8ToGbk(broken), std::string(broken.size(), '?'));
+  EXPECT_EQ(utf8ToGbk(lacking), std::string(1 << 18, '?'));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST(CodePage, EmptyOrUnknownGivesEmpty) {
