@@ -6,6 +6,10 @@
 
 #include "app/fatal.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace om {
 namespace {
 
@@ -18,6 +22,13 @@ void InstallAllocationFailureReaction() {
 }
 bool AllocationFailureReactionInstalled() {
   return reactionInstalled;
+}
+
+void LimitAllocatorArenas() {
+#if defined(__GLIBC__)
+  constexpr int kArenas = 2;
+  mallopt(M_ARENA_MAX, kArenas);
+#endif
 }
 
 }  // namespace om

@@ -55,6 +55,7 @@ void DropExitRoutines() {
 
 void StartupRoutine() {
   InstallAllocationFailureReaction();
+  LimitAllocatorArenas();
 }
 
 void NotifyWindowCreated() {

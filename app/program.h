@@ -12,7 +12,8 @@ using ExitRoutine = void (*)();
 void RegisterExitRoutine(ExitRoutine routine);
 
 // The program's own start-up routine, run once by ProgramEntry before the start-up window
-// opens. It turns on the fatal reaction to a failed allocation.
+// opens. It turns on the fatal reaction to a failed allocation and lets the task threads share
+// a few allocator arenas (LimitAllocatorArenas).
 void StartupRoutine();
 
 // Called by the UI library on the window thread as each top-level window of the program is

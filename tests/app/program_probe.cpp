@@ -1,14 +1,19 @@
 // A small program built on ProgramEntry, driven by program_test.cpp. Its first argument picks
 // a scenario; every step it takes is appended as a line to the marker file (second argument).
+#include <malloc.h>
 #include <QDir>
 #include <QGuiApplication>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
+
 #include <cstdio>
 #include <cstdlib>
+#include <latch>
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "app/fatal.h"
 #include "app/globals.h"
@@ -56,6 +61,37 @@ int32_t faultyTask(int32_t) {
   om::FatalError(4, om::T("任务出错"), 12, 34);
 }
 
+// The allocator's arenas in use, counted in its own report.
+int allocatorArenas() {
+  char* report = nullptr;
+  size_t size = 0;
+  FILE* stream = open_memstream(&report, &size);
+  if (!stream) return -1;
+  malloc_info(0, stream);
+  std::fclose(stream);
+  int arenas = 0;
+  for (std::string_view rest(report, size); rest.find("<heap nr=") != std::string_view::npos;) {
+    rest.remove_prefix(rest.find("<heap nr=") + 1);
+    ++arenas;
+  }
+  std::free(report);
+  return arenas;
+}
+
+// Eight threads that allocate while all of them are alive, as tasks running at once do.
+void allocateOnEightThreads() {
+  constexpr int kThreads = 8;
+  std::latch allAllocated(kThreads);
+  std::vector<std::thread> threads;
+  for (int i = 0; i < kThreads; ++i) {
+    threads.emplace_back([&allAllocated] {
+      std::vector<char> block(64 * 1024, 1);
+      allAllocated.arrive_and_wait();
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+}
+
 bool openScenario(const std::string& scenario) {
   mark("cwd " + QDir::currentPath().toStdString());
   om::RegisterExitRoutine(probeExitRoutine);
@@ -84,6 +120,10 @@ bool openScenario(const std::string& scenario) {
     const char* size = std::getenv("PROBE_ALLOCATION_SIZE");
     char* volatile block = new char[std::strtoull(size ? size : "1", nullptr, 10)];
     block[0] = 1;
+  } else if (scenario == "arenas") {
+    const int before = allocatorArenas();
+    allocateOnEightThreads();
+    mark("arenas " + std::to_string(before) + " " + std::to_string(allocatorArenas()));
   } else {
     return false;
   }

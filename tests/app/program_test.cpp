@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace {
 
@@ -105,6 +106,20 @@ TEST(ProgramEntry, FailedAllocationAfterStartupIsFatalWithItsSize) {
   EXPECT_EQ(run.exitCode, 255);
   EXPECT_TRUE(run.stderrText.contains(QStringLiteral("分配 4611686018427387904 字节内存失败!")))
       << run.stderrText.toStdString();
+}
+
+// Threads that come and go (a task per refresh) share a few allocator arenas instead of
+// leaving one each behind, which kept its peak size and let resident memory creep up.
+TEST(ProgramEntry, ThreadsStartedAfterStartupShareTwoAllocatorArenas) {
+  ProbeRun run = runProbe(QStringLiteral("arenas"));
+  EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
+  const QStringList found = run.marks.filter(QStringLiteral("arenas "));
+  ASSERT_EQ(found.size(), 1) << Lines(run.marks);
+  const QStringList counts = found[0].split(QLatin1Char(' '));
+  const int before = counts.value(1).toInt();
+  const int after = counts.value(2).toInt();
+  EXPECT_GE(before, 1) << Lines(run.marks);
+  EXPECT_LE(after, std::max(before, 2)) << Lines(run.marks);
 }
 
 // A virtual X display of the test's own, for the path where someone can see the screen.
