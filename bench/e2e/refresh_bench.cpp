@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/allocation.h"
 #include "demo/demo_options.h"
 #include "demo/replay_server.h"
 #include "net/sources/baidu_source.h"
@@ -195,9 +196,11 @@ BENCHMARK(BM_CurlFiveInvocations)->UseRealTime()->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace om
 
-// The Baidu page is read through the script engine, which needs an application object.
+// The Baidu page is read through the script engine, which needs an application object; the
+// allocator is set up as the program's start-up sets it.
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
+  om::LimitAllocatorArenas();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
