@@ -11,14 +11,16 @@
 #include "data/expression_shape.h"
 #include "data/json_helper_script.h"
 #include "data/qt_text.h"
+#include "data/script_literal.h"
 
 namespace om {
 namespace {
 
 // Parse hands the fetched text to the engine as script source. The engine keeps the source,
-// its UTF-16 copy and the parsed tree at once, several times the text's size, so the cap keeps
-// one hostile or broken answer from taking hundreds of megabytes; the real answers are well
-// below a megabyte. Every other statement is the program's own and far shorter.
+// its UTF-16 copy, the compiled literal and the tree at once, up to tens of bytes for every
+// byte of the text, so the cap keeps one hostile or broken answer from taking hundreds of
+// megabytes; the real answers are well below a megabyte. Every other statement is the program's own
+// and far shorter.
 constexpr qsizetype kMaxStatementChars = JsonDocument::kMaxTextBytes + 1024;
 
 const QString kRoot = QStringLiteral("json__root");
@@ -171,13 +173,16 @@ Text JsonDocument::textOf(const QString& expression) const {
 
 bool JsonDocument::Parse(const Text& json) {
   if (json.length() >= kMaxTextBytes || !HasEngine()) return false;
+  // Only a plain literal reaches the engine: script in a fetched text could loop inside one
+  // built-in call, where the time limit cannot reach it, or take gigabytes in a second.
+  const QString text = toQString(json);
+  if (!IsPlainLiteral(text)) return false;
   // The text is evaluated as an expression in parentheses; the line feed ends a comment the
   // text may close with. It lands in a staging variable so that a failure keeps the root.
   QJSValue loaded;
-  const bool ok =
-      run(kStaging + QStringLiteral(" = (") + toQString(json) + QStringLiteral("\n)")) &&
-      run(kStaging + QStringLiteral(" != null"), &loaded) && loaded.toBool() &&
-      run(kRoot + QStringLiteral(" = ") + kStaging);
+  const bool ok = run(kStaging + QStringLiteral(" = (") + text + QStringLiteral("\n)")) &&
+                  run(kStaging + QStringLiteral(" != null"), &loaded) && loaded.toBool() &&
+                  run(kRoot + QStringLiteral(" = ") + kStaging);
   run(kStaging + QStringLiteral(" = null"));
   if (ok) engine_->hostileTree = false;
   return ok;

@@ -34,8 +34,9 @@ enum class JsonType { None, String, Array, Object, Number, Boolean };
 // without one the document has no engine and every operation fails.
 class JsonDocument {
  public:
-  // Texts of this many bytes and more are refused by Parse (json_document.cpp says why).
-  static constexpr int kMaxTextBytes = 32 * 1024 * 1024;
+  // Texts of this many bytes and more are refused by Parse (json_document.cpp says why), and
+  // so are texts other than plain literals (see data/script_literal.h).
+  static constexpr int kMaxTextBytes = 4 * 1024 * 1024;
   static constexpr std::chrono::milliseconds kDefaultTimeLimit{2000};
 
   JsonDocument();
@@ -45,7 +46,8 @@ class JsonDocument {
   // Time limit of every evaluation on this document's engine (shared with copies).
   void SetTimeLimit(std::chrono::milliseconds limit);
 
-  // Loads a JSON text (any script expression is accepted) as the new root. True when the root
+  // Loads a JSON text (a plain script literal: member names without quotes and texts in
+  // apostrophes load too, code does not) as the new root. True when the root
   // then holds a value other than null; a failed Parse leaves the root as it was.
   bool Parse(const Text& json);
 

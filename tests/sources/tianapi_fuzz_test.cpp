@@ -20,16 +20,15 @@ Text FuzzFixture(const char* name) {
 
 TEST(TianApiAnswerFuzz, AnswerWhoseFieldsLoopIsGivenUpAfterOneTimeLimit) {
   // A thousand elements whose every field loops: at the time limit per field read, the parse
-  // would take hours. Each parse may spend one time limit and then reads nothing more.
+  // would take hours. An answer holding script is refused before it is evaluated.
   const Text answer = FuzzFixture("tianapi_getter_loop.json");
   ASSERT_FALSE(answer.isEmpty());
   const auto start = std::chrono::steady_clock::now();
   const std::vector<SameTripEntry> trips = ParseSameTripAnswer(answer);
   const std::vector<RumourEntry> rumours = ParseRumourAnswer(answer);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
-  ASSERT_EQ(trips.size(), 1000u);
-  EXPECT_TRUE(trips.front().date.isEmpty());
-  EXPECT_TRUE(rumours.back().title.isEmpty());
+  EXPECT_TRUE(trips.empty());
+  EXPECT_TRUE(rumours.empty());
 }
 
 }  // namespace
