@@ -1,6 +1,7 @@
 #include "data/regex_object.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <vector>
 
 #include "data/js_regex_syntax.h"
@@ -13,6 +14,7 @@ struct RegexObject::Component {
   QRegularExpression regex;
   bool global = false;
   bool searched = false;
+  int matchLimit = 0;
 };
 
 struct RegexObject::Matches {
@@ -41,6 +43,10 @@ const QString& quotePlaceholder() {
 
 RegexObject::RegexObject() : component_(std::make_shared<Component>()) {}
 
+void RegexObject::SetMatchLimit(int limit) {
+  component_->matchLimit = std::max(0, limit);
+}
+
 bool RegexObject::Search(const Text& pattern, const Text& subject, bool ignoreCase, bool multiLine,
                          bool /*singleLine*/, bool global) {
   // The single-line option has no counterpart on the component the program was written for,
@@ -67,7 +73,8 @@ bool RegexObject::Search(const Text& pattern, const Text& subject, bool ignoreCa
   };
   if (global) {
     auto it = component_->regex.globalMatch(text);
-    while (it.hasNext()) keep(it.next());
+    const auto limit = static_cast<size_t>(component_->matchLimit);
+    while (it.hasNext() && (limit == 0 || matches->list.size() < limit)) keep(it.next());
   } else {
     const QRegularExpressionMatch m = component_->regex.match(text);
     if (m.hasMatch()) keep(m);

@@ -22,6 +22,9 @@ class RegexObject {
  public:
   RegexObject();
 
+  // A global search stops after this many matches (0, the default: it finds them all), so a
+  // caller that keeps only the first entries of a long answer does not pay for the rest.
+  void SetMatchLimit(int limit);
   // Runs the pattern over the subject. Every "#引号" in the pattern stands for a double quote.
   // The single-line option is accepted and ignored: a full stop never matches a line feed.
   // False when the pattern is rejected; the object then holds no matches.

@@ -60,6 +60,7 @@ Text NewsTimeText(const Text& eventTime) {
 
 std::vector<NewsItem> ParseNewsAnswer(const Text& answer) {
   RegexObject regex;
+  regex.SetMatchLimit(kMaxNewsItems);
   std::vector<NewsItem> items;
   if (!regex.Search(NewsPattern(), answer, false, false, false, true)) return items;
   for (int match = 0; match < regex.MatchCount(); ++match) {

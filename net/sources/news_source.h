@@ -38,7 +38,11 @@ inline constexpr const char* kNewsQuery =
 // eventTime as shown (see above).
 Text NewsTimeText(const Text& eventTime);
 
-// The items of an answer (GBK text), in answer order.
+// Items beyond this many are not read: the list shows a page of news, and an answer of a
+// hundred thousand items would take the window seconds and hundreds of megabytes to show.
+inline constexpr int kMaxNewsItems = 1000;
+
+// The first kMaxNewsItems items of an answer (GBK text), in answer order.
 std::vector<NewsItem> ParseNewsAnswer(const Text& answer);
 
 std::string NewsAddress(const Endpoints& endpoints);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "tests/sources/sample_files.h"
 
 namespace om {
@@ -74,6 +76,23 @@ TEST(NewsTimeText, ShowsEpochTimesInBeijingTimeAndOtherTextsAsTheyAre) {
       {"", ""},
   };
   for (const auto& [given, shown] : cases) EXPECT_EQ(NewsTimeText(T(given)), T(shown)) << given;
+}
+
+TEST(NewsSource, AnswerWithAHundredThousandItemsGivesTheFirstThousandQuickly) {
+  std::string answer = R"({"Result":[{"list":[)";
+  for (int i = 0; i < 100000; ++i) {
+    if (i > 0) answer += ',';
+    answer += R"({"eventDescription":"n)" + std::to_string(i) +
+              R"(","eventTime":"1581301800","eventUrl":"http:\/\/e.org\/)" + std::to_string(i) +
+              R"(","siteName":"s"})";
+  }
+  answer += "]}]}";
+  const auto start = std::chrono::steady_clock::now();
+  const std::vector<NewsItem> items = ParseNewsAnswer(Text(answer));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  ASSERT_EQ(items.size(), static_cast<size_t>(kMaxNewsItems));
+  EXPECT_EQ(items.front().description, T("n0"));
+  EXPECT_EQ(items.back().address, T("http://e.org/999"));
 }
 
 }  // namespace

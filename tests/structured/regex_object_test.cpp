@@ -241,5 +241,16 @@ TEST(RegexObjectTest, CopiesShareTheMatches) {
   EXPECT_EQ(original.MatchCount(), 2);
 }
 
+TEST(RegexObjectTest, MatchLimitStopsAGlobalSearch) {
+  RegexObject regex;
+  regex.SetMatchLimit(3);
+  ASSERT_TRUE(regex.Search(T("a(\\d)"), T("a1 a2 a3 a4 a5"), false, false, false, true));
+  EXPECT_EQ(regex.MatchCount(), 3);
+  EXPECT_EQ(regex.GroupText(2, 1), T("3"));
+  regex.SetMatchLimit(0);
+  ASSERT_TRUE(regex.Search(T("a(\\d)"), T("a1 a2 a3 a4 a5"), false, false, false, true));
+  EXPECT_EQ(regex.MatchCount(), 5);
+}
+
 }  // namespace
 }  // namespace om
