@@ -30,9 +30,15 @@ def demo_environment():
     return env
 
 
-def start_demo(demo, *options):
-    return subprocess.Popen([demo, *options], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                            text=True, env=demo_environment())
+def start_demo(demo, *options, limit_s=60.0):
+    """Starts the demo; a watchdog kills it after `limit_s`, so a hung demo ends the probe
+    (its output ends, and the probe reports what it missed) instead of holding it forever."""
+    process = subprocess.Popen([demo, *options], stdout=subprocess.PIPE,
+                               stderr=subprocess.DEVNULL, text=True, env=demo_environment())
+    watchdog = threading.Timer(limit_s, process.kill)
+    watchdog.daemon = True
+    watchdog.start()
+    return process
 
 
 def stop_demo(process):
@@ -146,7 +152,7 @@ class Sampler(threading.Thread):
 def soak(demo, refreshes, interval_ms, early, window_s):
     began = time.monotonic()
     process = start_demo(demo, "--refresh-interval", str(interval_ms), "--refreshes",
-                         str(refreshes))
+                         str(refreshes), limit_s=120.0 + refreshes * interval_ms / 1000.0 * 5)
     sampler = Sampler(process.pid, 0.02)
     sampler.start()
     reached = {}
