@@ -4,7 +4,7 @@
   bench_table.py RESULTS_DIR
 
 RESULTS_DIR holds the Google Benchmark outputs (*.bench.json, --benchmark_format=json) and the
-demo probe's outputs (startup.json, idle.json, soak.json). Each goal is checked here; a row
+demo probe's outputs (startup.json, idle.json, soak.json, soak-hanging.json). Each goal is checked here; a row
 without a goal is a figure to read, not to judge.
 """
 import json
@@ -117,6 +117,17 @@ def probe_rows(table, folder):
         fds = k["fds_at"]
         table.add("soak: open descriptors, refresh %d to %d" % (early, n),
                   "%d → %d" % (fds[str(early)], fds[str(n)]), "no growth", k["fd_growth"] <= 0)
+    hanging = folder / "soak-hanging.json"
+    if hanging.exists():
+        k = json.loads(hanging.read_text())
+        n, early, fds = k["refreshes"], k["early"], k["fds_at"]
+        what = "soak, DXY page never ends (fetches give up after 500 ms)"
+        table.add("%s: most task threads at once" % what, "%d (process at most %d threads)" %
+                  (k["max_task_threads"], k["max_threads"]), "≤ 9", k["max_task_threads"] <= 9)
+        table.add("%s: open descriptors, refresh %d to %d" % (what, early, n),
+                  "%d → %d" % (fds[str(early)], fds[str(n)]), "no growth", k["fd_growth"] <= 0)
+        table.add("%s: resident memory, refresh %d to %d" % (what, early, n),
+                  "%+.2f MiB" % (k["rss_growth_kib"] / 1024))
 
 
 def main():

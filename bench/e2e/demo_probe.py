@@ -3,7 +3,7 @@
 
   demo_probe.py startup DEMO [--runs N]     process start to the first painted window
   demo_probe.py idle DEMO                   resident memory once the first refresh settled
-  demo_probe.py soak DEMO [--refreshes N] [--interval MS]
+  demo_probe.py soak DEMO [--refreshes N] [--interval MS] [--demo-args "OPTIONS"]
                                             memory, threads and descriptors over N refreshes
 
 Each prints one JSON object on stdout. The demo runs offscreen with its bundled samples, served
@@ -149,9 +149,9 @@ class Sampler(threading.Thread):
                 "fds": min(s[2] for s in inside), "samples": len(inside)}
 
 
-def soak(demo, refreshes, interval_ms, early, window_s):
+def soak(demo, refreshes, interval_ms, early, window_s, extra):
     began = time.monotonic()
-    process = start_demo(demo, "--refresh-interval", str(interval_ms), "--refreshes",
+    process = start_demo(demo, *extra, "--refresh-interval", str(interval_ms), "--refreshes",
                          str(refreshes), limit_s=120.0 + refreshes * interval_ms / 1000.0 * 5)
     sampler = Sampler(process.pid, 0.02)
     sampler.start()
@@ -200,13 +200,14 @@ def main():
     parser.add_argument("--interval", type=int, default=100)
     parser.add_argument("--early", type=int, default=50)
     parser.add_argument("--window", type=float, default=1.0)
+    parser.add_argument("--demo-args", default="", help="more options for the demo's soak run")
     a = parser.parse_args()
     if a.what == "startup":
         result = startup(a.demo, a.runs)
     elif a.what == "idle":
         result = idle(a.demo, a.settle)
     else:
-        result = soak(a.demo, a.refreshes, a.interval, a.early, a.window)
+        result = soak(a.demo, a.refreshes, a.interval, a.early, a.window, a.demo_args.split())
     json.dump(result, sys.stdout)
     print()
 
