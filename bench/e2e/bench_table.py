@@ -101,7 +101,9 @@ def probe_rows(table, folder):
     if idle.exists():
         i = json.loads(idle.read_text())
         table.add("idle resident memory after the first refresh",
-                  "%.1f MiB (%d threads, %d fds)" % (i["rss_kib"] / 1024, i["threads"], i["fds"]))
+                  "%.1f MiB, of it %.1f MiB anonymous (%d threads, %d fds)" % (
+                      i["rss_kib"] / 1024, i.get("anonymous_kib", -1) / 1024, i["threads"],
+                      i["fds"]))
     soak = folder / "soak.json"
     if soak.exists():
         k = json.loads(soak.read_text())

@@ -59,6 +59,18 @@ def resident_kib(pid):
     raise RuntimeError("no VmRSS")
 
 
+def anonymous_kib(pid):
+    """The part of resident memory that is the process's own (heap, stacks), not mapped files."""
+    try:
+        with open(f"/proc/{pid}/smaps_rollup") as rollup:
+            for line in rollup:
+                if line.startswith("Anonymous:"):
+                    return int(line.split()[1])
+    except OSError:
+        pass
+    return -1
+
+
 def open_descriptors(pid):
     return len(os.listdir(f"/proc/{pid}/fd"))
 
@@ -112,7 +124,8 @@ def idle(demo, settle_s):
         else:
             raise RuntimeError("the demo ended before its first refresh")
         time.sleep(settle_s)
-        return {"rss_kib": resident_kib(process.pid), "threads": len(thread_names(process.pid)),
+        return {"rss_kib": resident_kib(process.pid), "anonymous_kib": anonymous_kib(process.pid),
+                "threads": len(thread_names(process.pid)),
                 "fds": open_descriptors(process.pid)}
     finally:
         stop_demo(process)
