@@ -99,13 +99,22 @@ size_t onHeaderLine(char* data, size_t size, size_t count, void* user) {
   return length;
 }
 
+// A body that grows past this size is given room up to the cap at once. Only the pages that
+// bytes arrive in are taken, and the body is never copied again; growing by doubling instead
+// held the old and the new copy at once, and a flood on every source together then went past
+// the program's memory budget.
+constexpr std::size_t kRoomToCapFrom = 1u << 20;
+
 size_t onBodyPiece(char* data, size_t size, size_t count, void* user) {
   auto* exchange = static_cast<Exchange*>(user);
   std::size_t length = size * count;
-  if (exchange->body.size() + length > exchange->maxBodyBytes) {
+  const std::size_t needed = exchange->body.size() + length;
+  if (needed > exchange->maxBodyBytes) {
     exchange->overCap = true;
     return 0;  // libcurl ends the transfer with a write error
   }
+  if (needed > exchange->body.capacity() && needed > kRoomToCapFrom)
+    exchange->body.reserve(exchange->maxBodyBytes);
   exchange->body.append(data, length);
   return length;
 }

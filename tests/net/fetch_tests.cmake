@@ -9,5 +9,6 @@ om_test(om_net_fetch_tests
   fetch_answer_test.cpp
   web_request_test.cpp
   page_fetch_test.cpp
-  answer_headers_fuzz_test.cpp)
+  answer_headers_fuzz_test.cpp
+  body_memory_test.cpp)
 target_link_libraries(om_net_fetch_tests PRIVATE om_net PkgConfig::OM_FETCH_HTTPLIB Threads::Threads)
