@@ -200,6 +200,29 @@ TEST(HostileServers, WireMisbehaviourOnEveryKindOfFetchLeavesTheLastGoodData) {
   }
 }
 
+TEST(HostileServers, FloodOnEverySourceAtOnceStaysWithinTheMemoryLimit) {
+  // Five tasks fetch at the same time (statistics, news and map, the summary the cured label
+  // starts, and both queries), every answer a chunked gigabyte from the first one on.
+  SampleCopy samples;
+  HostileRun hostile;
+  for (const char* file :
+       {"dxy_pneumonia.html", "baidu_newpneumonia.html", "sogou_epidemic.html", "baidu_news.json",
+        "sogou_map.png", "tianapi_rumour.json", "tianapi_same_trip_type_1.json"})
+    hostile.arguments << Q("--hostile") << Q("flood:%1").arg(Q(file));
+  hostile.arguments << Q("--query-rumour") << Q("大蒜") << Q("--query-same-trip") << Q("0")
+                    << Q("CA123") << QString() << Q("--press-cured-label");
+  hostile.refreshes = 3;
+  const Outcome out = RunHostile(samples, hostile);
+  ExpectSurvived(out, hostile.refreshes);
+  const QJsonObject& state = out.run.state;
+  EXPECT_GE(RunCount(state, "summaryRuns"), 1);
+  EXPECT_GE(RunCount(state, "sameTripRuns"), 1);
+  EXPECT_GE(RunCount(state, "rumourRuns"), 1);
+  EXPECT_TRUE(Rows(state, "超级列表框1").isEmpty());
+  EXPECT_TRUE(Status(out).endsWith(Q("源失败"))) << S(Status(out));
+  Report("1 GiB chunked on all seven sources at once", Status(out), out.vitals, out.run);
+}
+
 // --- Answers built to hurt the parsers ---------------------------------------------------------
 
 QByteArray RandomBytes(qsizetype size, unsigned seed) {
