@@ -423,6 +423,24 @@ TEST(HostileServers, NewsAnswerWithAHundredThousandItemsKeepsTheWindowResponsive
        }});
 }
 
+TEST(HostileServers, NewsAnswerMadeToBacktrackTheSearchFailsQuickly) {
+  // 3 MiB on one line of items that never close: every opening brace starts a lazy search for a
+  // site name that never comes.
+  RunContentCase({"news answer built for regex backtracking",
+                  [](const SampleCopy& samples) {
+                    samples.write(
+                        Q("baidu_news.json"),
+                        R"({"list":[)" +
+                            QByteArray(R"({"eventDescription":"x","eventTime":"1","eventUrl":"u",)")
+                                .repeated(60000));
+                  },
+                  {},
+                  [](const Outcome& out) {
+                    ExpectEverythingShown(out.run.state);
+                    EXPECT_TRUE(Status(out).endsWith(Q("新闻失败"))) << S(Status(out));
+                  }});
+}
+
 TEST(HostileServers, PicturesThatAreNoneOrGiantKeepTheLastMap) {
   const std::pair<const char*, std::function<QByteArray(const SampleCopy&)>> cases[] = {
       {"a picture that is not a picture",
