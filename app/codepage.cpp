@@ -26,6 +26,12 @@ class Iconv {
   iconv_t cd_;
 };
 
+// Bytes handed to one iconv call while decoding. A call must not cost the size of all the
+// input that follows it: a round after every bad byte would make invalid input quadratic
+// where iconv checks the whole range it is given (as it does under AddressSanitizer), and the
+// scratch buffer stays small however long the input is.
+constexpr size_t kDecodeWindow = 4096;
+
 // Decodes bytes of a charset into UTF-32 code points; a byte that starts no valid sequence
 // becomes U+FFFD and is skipped.
 std::u32string decode(std::string_view in, const std::string& from, bool* known) {
@@ -35,21 +41,25 @@ std::u32string decode(std::string_view in, const std::string& from, bool* known)
   if (!cv.ok() || in.empty()) return out;
   char* inPtr = const_cast<char*>(in.data());
   size_t inLeft = in.size();
-  // One buffer for every round: it holds all that is left, and a round after a bad byte must
-  // not cost the size of the rest again (that made invalid input quadratic).
-  std::u32string chunk(inLeft + 4, U'\0');
+  std::u32string chunk(std::min(inLeft, kDecodeWindow) + 4, U'\0');
   while (inLeft > 0) {
+    size_t part = std::min(inLeft, kDecodeWindow);
+    const size_t rest = inLeft - part;
+    const char* const start = inPtr;
     char* outPtr = reinterpret_cast<char*>(chunk.data());
     size_t outLeft = chunk.size() * sizeof(char32_t);
-    size_t r = iconv(cv.get(), &inPtr, &inLeft, &outPtr, &outLeft);
+    size_t r = iconv(cv.get(), &inPtr, &part, &outPtr, &outLeft);
+    const int error = r == static_cast<size_t>(-1) ? errno : 0;
+    inLeft = rest + part;
     out.append(chunk.data(), (chunk.size() * sizeof(char32_t) - outLeft) / sizeof(char32_t));
-    if (r == static_cast<size_t>(-1) && (errno == EILSEQ || errno == EINVAL)) {
+    // A sequence cut off by the window's end is read whole by the next round.
+    if (error == EILSEQ || (error == EINVAL && (rest == 0 || inPtr == start))) {
       out.push_back(U'\uFFFD');
       ++inPtr;
       --inLeft;
       iconv(cv.get(), nullptr, nullptr, nullptr, nullptr);
-    } else if (r == static_cast<size_t>(-1)) {
-      break;
+    } else if (error != 0 && error != EINVAL && error != E2BIG) {
+      break;  // E2BIG only means the chunk is full: the next round takes the rest
     }
   }
   return out;

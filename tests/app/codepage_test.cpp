@@ -38,6 +38,32 @@ TEST(CodePage, ConversionOfBadInputTakesLinearTime) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
+// Decoding reads the input a window at a time: a character cut by a window's end is read
+// whole, and only one cut off by the end of the input counts as broken.
+TEST(CodePage, CharactersAcrossDecodingWindowsStayWhole) {
+  const std::string zhongWenInGbk = "\xD6\xD0\xCE\xC4";
+  for (size_t pad : {4093, 4094, 4095, 4096, 8191, 65535}) {
+    const std::string ascii(pad, 'a');
+    EXPECT_EQ(utf8ToGbk(ascii + "中文b"), ascii + zhongWenInGbk + 'b') << pad;
+    EXPECT_EQ(gbkToUtf8(ascii + zhongWenInGbk + 'b'), ascii + "中文b") << pad;
+    EXPECT_EQ(utf8ToGbk(ascii + "\xE4\xB8"), ascii + "??") << pad;
+  }
+}
+
+// Each round after a broken byte costs a window, not the rest of the input, also where
+// iconv checks the whole range it is handed on every call (as under AddressSanitizer).
+TEST(CodePage, LongInputBrokenEverySecondByteDecodesInLinearTime) {
+  std::string broken;
+  std::string expected;
+  for (int i = 0; i < (1 << 20); ++i) {
+    broken += "a\xFF";
+    expected += "a?";
+  }
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(utf8ToGbk(broken), expected);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
 TEST(CodePage, EmptyOrUnknownGivesEmpty) {
   EXPECT_EQ(ConvertCodePage("", kCodePageGbk, kCodePageUtf8), "");
   EXPECT_EQ(ConvertCodePage("abc", 12345, kCodePageUtf8), "");
