@@ -19,11 +19,16 @@ bool IsNameCharacter(unsigned char c) {
   return c == '-' || c == '_' || std::isalnum(c);
 }
 
+bool MentionsCharsetWord(std::string body) {
+  for (char& c : body) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return body.find("charset=") != std::string::npos;
+}
+
 void CheckDeclaredCharset(const std::string& body) {
   const om::Text name = om::http::declaredCharset(body);
   for (char c : name.bytes()) OM_FUZZ_CHECK(IsNameCharacter(static_cast<unsigned char>(c)));
-  if (!name.isEmpty())
-    OM_FUZZ_CHECK(om::Text(body).find(om::Text(std::string_view("charset=")), 1, true) != -1);
+  // The body is in a character set not yet known, so the word is looked for byte by byte.
+  if (!name.isEmpty()) OM_FUZZ_CHECK(MentionsCharsetWord(body));
   (void)om::http::bodyInGbk(body);
 }
 
