@@ -33,11 +33,12 @@ void ReadEverywhere(const om::JsonDocument& document) {
   }
 }
 
-// A plain text reads back as it was stored, backslashes included.
+// A plain text reads back as it was stored, backslashes included. Only the program's own
+// statements run here, so they keep the default time limit: on a busy machine the short one
+// could cut them off.
 void CheckStoredText(const Text& text) {
   if (Text::fromUtf16(text.toUtf16()) != text) return;  // not a text GBK can carry whole
   om::JsonDocument document;
-  document.SetTimeLimit(kTimeLimit);
   OM_FUZZ_CHECK(document.Parse(T("{}")));
   OM_FUZZ_CHECK(document.SetText(T("value"), text));
   OM_FUZZ_CHECK(document.GetText(T("value")) == text);
