@@ -35,8 +35,9 @@ bool ResetPeak() {
 }
 
 TEST(FetchBodyMemory, ChunkedFloodPastTheCapHoldsNoMoreThanTheCap) {
-  LibServer server;
+  // Declared before the server, so that the server's threads have stopped before it goes.
   const std::string block(64 * 1024, 'x');
+  LibServer server;
   server.routes().Get("/flood", [&](const httplib::Request&, httplib::Response& response) {
     response.set_chunked_content_provider("text/plain", [&](size_t, httplib::DataSink& sink) {
       return sink.write(block.data(), block.size());  // until the client hangs up
@@ -49,6 +50,9 @@ TEST(FetchBodyMemory, ChunkedFloodPastTheCapHoldsNoMoreThanTheCap) {
 
   // A first flood warms the allocator and the library up; the second is measured.
   EXPECT_TRUE(PageFetch(Text(server.url("/flood")), T("GET"), {}, Text(), settings).empty());
+#ifdef OM_SANITIZED
+  GTEST_SKIP() << "the sanitizer's shadow memory counts in the resident size";
+#endif
   if (!ResetPeak() || StatusBytes("VmHWM") < 0) GTEST_SKIP() << "no resettable peak in /proc";
   const long long before = StatusBytes("VmRSS");
   EXPECT_TRUE(PageFetch(Text(server.url("/flood")), T("GET"), {}, Text(), settings).empty());
