@@ -55,13 +55,8 @@ std::string BaiduPageAddress(const Endpoints& endpoints) {
 
 Fetched<SummaryFigures> FetchBaidu(const Endpoints& endpoints, const TransferSettings& settings) {
   static const Text kSource = T("百度疫情");
-  Fetched<Text> page = FetchPageText(BaiduPageAddress(endpoints), kSource, settings);
-  Fetched<SummaryFigures> result;
-  result.failure = page.failure;
-  if (!page.ok()) return result;
-  result.value = ParseBaiduPage(page.value);
-  if (result.value.isEmpty()) result.failure = FormatFailure(kSource);
-  return result;
+  return ParseFetched(FetchPageText(BaiduPageAddress(endpoints), kSource, settings), kSource,
+                      ParseBaiduPage);
 }
 
 }  // namespace om

@@ -10,13 +10,8 @@ std::string DxyPageAddress(const Endpoints& endpoints) {
 Fetched<std::vector<ProvinceFigures>> FetchDxy(const Endpoints& endpoints,
                                                const TransferSettings& settings) {
   static const Text kSource = T("丁香园");
-  Fetched<Text> page = FetchPageText(DxyPageAddress(endpoints), kSource, settings);
-  Fetched<std::vector<ProvinceFigures>> result;
-  result.failure = page.failure;
-  if (!page.ok()) return result;
-  result.value = ParseDxyPage(page.value);
-  if (result.value.empty()) result.failure = FormatFailure(kSource);
-  return result;
+  return ParseFetched(FetchPageText(DxyPageAddress(endpoints), kSource, settings), kSource,
+                      ParseDxyPage);
 }
 
 }  // namespace om

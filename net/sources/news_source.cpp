@@ -82,13 +82,8 @@ std::string NewsAddress(const Endpoints& endpoints) {
 Fetched<std::vector<NewsItem>> FetchNews(const Endpoints& endpoints,
                                          const TransferSettings& settings) {
   static const Text kSource = T("百度新闻");
-  Fetched<Text> answer = FetchAnswerText(NewsAddress(endpoints), kSource, settings);
-  Fetched<std::vector<NewsItem>> result;
-  result.failure = answer.failure;
-  if (!answer.ok()) return result;
-  result.value = ParseNewsAnswer(answer.value);
-  if (result.value.empty()) result.failure = FormatFailure(kSource);
-  return result;
+  return ParseFetched(FetchAnswerText(NewsAddress(endpoints), kSource, settings), kSource,
+                      ParseNewsAnswer);
 }
 
 }  // namespace om

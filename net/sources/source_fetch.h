@@ -26,4 +26,22 @@ Text FormatFailure(const Text& source);
 // The reason for a fetch that brought nothing.
 Text FetchFailure(const Text& source);
 
+// Cuts a fetched text with a source's parser. A failed fetch keeps its reason; a text in which
+// the parser finds nothing is a format failure of the source.
+template <class Parse>
+auto ParseFetched(const Fetched<Text>& fetched, const Text& source, Parse parse)
+    -> Fetched<decltype(parse(fetched.value))> {
+  Fetched<decltype(parse(fetched.value))> result;
+  result.failure = fetched.failure;
+  if (!fetched.ok()) return result;
+  result.value = parse(fetched.value);
+  bool found = false;
+  if constexpr (requires { result.value.empty(); })
+    found = !result.value.empty();
+  else
+    found = !result.value.isEmpty();
+  if (!found) result.failure = FormatFailure(source);
+  return result;
+}
+
 }  // namespace om
