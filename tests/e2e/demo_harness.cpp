@@ -13,23 +13,6 @@
 namespace om::e2e {
 namespace {
 
-// QProcess wants an application object; one lives for the whole test run.
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "om_e2e_tests";
-    static char* argv[] = {name, nullptr};
-    app_ = new QCoreApplication(argc, argv);
-  }
-  void TearDown() override { delete app_; }
-
- private:
-  QCoreApplication* app_ = nullptr;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 QString DemoProgram() {
   return QStringLiteral(OM_BINARY_DIR "/programs/orvanta-demo");
 }

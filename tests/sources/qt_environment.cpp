@@ -1,4 +1,5 @@
-// The JSON engine needs an application object; one lives for the whole test run.
+// The JSON engine and QProcess want an application object; one lives for the whole test run.
+// Linked into every test program that needs one but has no main of its own.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -9,7 +10,7 @@ class QtEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     static int argc = 1;
-    static char name[] = "om_sources_tests";
+    static char name[] = "om_tests";
     static char* argv[] = {name, nullptr};
     app_ = new QCoreApplication(argc, argv);
   }
