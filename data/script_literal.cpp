@@ -23,7 +23,7 @@ class LiteralScanner {
   bool run() {
     for (;;) {
       if (!skipBlanks()) return false;
-      if (at_ == text_.size()) return done_ && open_.empty();
+      if (at_ == text_.size()) return expect_ == Expect::AfterValue && open_.empty();
       if (!step()) return false;
       if (values_ > kMaxLiteralValues) return false;
     }
@@ -105,7 +105,6 @@ class LiteralScanner {
       return false;
     }
     ++values_;
-    done_ = open_.empty();
     expect_ = Expect::AfterValue;
     return true;
   }
@@ -136,7 +135,6 @@ class LiteralScanner {
     if ((c == u'}' && inner == Container::Object) || (c == u']' && inner == Container::Array)) {
       ++at_;
       open_.pop_back();
-      done_ = open_.empty();
       expect_ = Expect::AfterValue;
       return true;
     }
@@ -177,7 +175,6 @@ class LiteralScanner {
   qsizetype at_ = 0;
   std::vector<Container> open_;
   Expect expect_ = Expect::Value;
-  bool done_ = false;
   qsizetype values_ = 0;
 };
 
